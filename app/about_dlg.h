@@ -1,0 +1,21 @@
+// The About box (template 100) and the system menu item that opens it.
+#ifndef VELMORA_APP_ABOUT_DLG_H
+#define VELMORA_APP_ABOUT_DLG_H
+
+#include "panel/panel_view.h"
+
+class CAboutDlg {
+public:
+    explicit CAboutDlg(PanelView& owner) : m_owner(owner) {}
+    // Runs the box modally until OK, Enter, Escape or its close box.
+    int DoModal();
+
+private:
+    PanelView& m_owner;
+};
+
+// Appends a separator and the About item (string 101, command 0x0010) to
+// the window's system menu; nothing when the string is empty or missing.
+void AppendAboutItem(PanelView& view);
+
+#endif

@@ -1,0 +1,135 @@
+// POSIX serial port backend (Linux): termios in raw mode, an exclusive
+// open (flock plus TIOCEXCL) and reads and writes bounded by poll() against
+// a monotonic deadline. Works on real tty devices and on pseudo-terminals.
+#include "link/port_backend.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace port {
+namespace {
+
+static_assert(sizeof(termios) <= sizeof(Settings::bytes));
+
+termios& Tio(Settings& s) { return *reinterpret_cast<termios*>(s.bytes); }
+const termios& Tio(const Settings& s) { return *reinterpret_cast<const termios*>(s.bytes); }
+
+int Fd(Handle h) { return static_cast<int>(h); }
+
+using Clock = std::chrono::steady_clock;
+
+int MsLeft(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+// Waits for `events` until the deadline. 1: ready, 0: time-out, -1: error or hang-up.
+int WaitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, MsLeft(deadline));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) return 0;
+        if ((p.revents & events) != 0) return 1;
+        return -1;  // POLLHUP, POLLERR or POLLNVAL without data
+    }
+}
+
+}  // namespace
+
+Handle Open(const char* name) {
+    const int fd = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return kNoPort;
+    // flock keeps out every other program that locks (root included);
+    // TIOCEXCL keeps out plain opens by other users. ptys may refuse it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return kNoPort;
+    }
+    if (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) {
+        ::close(fd);
+        return kNoPort;
+    }
+    return fd;
+}
+
+void PrepareSettings(Settings&) {}  // termios has no length field
+
+bool GetState(Handle h, Settings& dcb) { return ::tcgetattr(Fd(h), &Tio(dcb)) == 0; }
+
+void SetLine115200_8N1(Settings& dcb) {
+    termios& t = Tio(dcb);
+    // The Windows port is always binary; raw mode is the same here. Without
+    // it a read waits for a newline and 0x11 (row 1's locate) is taken as XON.
+    ::cfmakeraw(&t);
+    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    t.c_cflag |= CS8 | CLOCAL | CREAD;
+    ::cfsetispeed(&t, B115200);
+    ::cfsetospeed(&t, B115200);
+}
+
+bool SetState(Handle h, const Settings& dcb) {
+    const termios& want = Tio(dcb);
+    if (::tcsetattr(Fd(h), TCSANOW, &want) != 0) return false;
+    // tcsetattr succeeds when any one change took: read back and compare.
+    termios got{};
+    if (::tcgetattr(Fd(h), &got) != 0) return false;
+    constexpr tcflag_t kLineBits = CSIZE | PARENB | CSTOPB;
+    return cfgetispeed(&got) == cfgetispeed(&want) && cfgetospeed(&got) == cfgetospeed(&want) &&
+           (got.c_cflag & kLineBits) == (want.c_cflag & kLineBits) &&
+           (got.c_lflag & ICANON) == (want.c_lflag & ICANON) &&
+           (got.c_iflag & IXON) == (want.c_iflag & IXON);
+}
+
+bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
+    written = 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteBoundMs);
+    while (written < count) {
+        // Try first: the usual case is one write() and no poll().
+        const ssize_t n = ::write(Fd(h), data + written, count - written);
+        if (n > 0) {
+            written += static_cast<std::uint32_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return false;
+        if (WaitFor(Fd(h), POLLOUT, deadline) != 1) return false;
+    }
+    return true;
+}
+
+bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
+    got = 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kReadBoundMs);
+    while (got < count) {
+        const int ready = WaitFor(Fd(h), POLLIN, deadline);
+        if (ready == 0) return true;  // time-out: what came is the reply
+        if (ready < 0) return got > 0;
+        const ssize_t n = ::read(Fd(h), data + got, count - got);
+        if (n > 0) {
+            got += static_cast<std::uint32_t>(n);
+        } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+            return got > 0;  // hang-up: the port is gone
+        }
+    }
+    return true;
+}
+
+void Close(Handle h) {
+    // Without TIOCNXCL a pty can stay busy for the next open.
+    ::ioctl(Fd(h), TIOCNXCL);
+    ::close(Fd(h));
+}
+
+}  // namespace port

@@ -1,0 +1,64 @@
+#include "link/serial_link.h"
+
+#include "link/cp1252.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool CSerialLink::OpenPort() {
+    m_hComm = port::Open(m_pszPortName != nullptr ? m_pszPortName : "");
+    return m_hComm != port::kNoPort;
+}
+
+CSerialLink::ConfigureResult CSerialLink::ConfigurePort() {
+    m_dcb = {};
+    port::PrepareSettings(m_dcb);
+    m_bResult = port::GetState(m_hComm, m_dcb) ? 1 : 0;
+    ConfigureResult result = ConfigureResult::GetStateFailed;
+    if (m_bResult != 0) {
+        port::SetLine115200_8N1(m_dcb);
+        m_bResult = port::SetState(m_hComm, m_dcb) ? 1 : 0;
+        result = m_bResult != 0 ? ConfigureResult::Ok : ConfigureResult::SetStateFailed;
+    }
+    // A port left open here would make every later connect to it fail.
+    if (result != ConfigureResult::Ok) ClosePort();
+    return result;
+}
+
+bool CSerialLink::WritePort(std::int32_t count) {
+    m_nBytes = std::clamp<std::int32_t>(count, 0, kBufferSize);
+    m_bResult = 0;
+    m_dwTransferred = 0;
+    if (m_hComm != port::kNoPort)
+        m_bResult = port::Write(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes),
+                                m_dwTransferred)
+                        ? 1
+                        : 0;
+    return m_bResult != 0;
+}
+
+bool CSerialLink::ReadPort(std::int32_t count) {
+    m_nBytes = std::clamp<std::int32_t>(count, 0, kBufferSize);
+    m_dwTransferred = 0;
+    return m_hComm != port::kNoPort &&
+           port::Read(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes), m_dwTransferred);
+}
+
+bool CSerialLink::ProbePort() {
+    m_dcb = {};
+    port::PrepareSettings(m_dcb);
+    m_bResult = (m_hComm != port::kNoPort && port::GetState(m_hComm, m_dcb)) ? 1 : 0;
+    return m_bResult != 0;
+}
+
+void CSerialLink::ClosePort() {
+    if (m_hComm != port::kNoPort) port::Close(m_hComm);
+    m_hComm = port::kNoPort;
+}
+
+std::string CSerialLink::ReplyText() const {
+    const auto* begin = m_szBuffer;
+    const auto* end = m_szBuffer + std::min<std::uint32_t>(m_dwTransferred, kBufferSize);
+    return cp1252::ToUtf8({reinterpret_cast<const char*>(begin),
+                           static_cast<std::size_t>(std::find(begin, end, 0) - begin)});
+}

@@ -1,0 +1,59 @@
+// The serial link: the port operations over the link fields. The panel
+// holds these fields as its own (it derives from CSerialLink) and calls the
+// operations from its routines; every call returns when the OS call is done.
+#ifndef VELMORA_LINK_SERIAL_LINK_H
+#define VELMORA_LINK_SERIAL_LINK_H
+
+#include "link/port_backend.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The four texts a failed port call is reported with.
+inline constexpr std::string_view kErrCreateFile = "Errore in CreateFile!!";
+inline constexpr std::string_view kErrGetCommState = "Errore in GetCommState!!";
+inline constexpr std::string_view kErrSetCommState = "Errore in SetCommState!!";
+inline constexpr std::string_view kErrWriteFile = "Errore in WriteFile!!";
+
+class CSerialLink {
+public:
+    static constexpr std::size_t kBufferSize = 512;
+
+    CSerialLink() = default;
+    CSerialLink(const CSerialLink&) = delete;
+    CSerialLink& operator=(const CSerialLink&) = delete;
+    virtual ~CSerialLink() = default;  // does not touch the port
+
+    // Opens m_pszPortName into m_hComm. False when it could not be opened.
+    bool OpenPort();
+    // 115200 8N1 on the open port. Fails on the settings read or write, with
+    // the failing call's flag in m_bResult and the port closed again, so that
+    // the next connect to it can work.
+    enum class ConfigureResult { Ok, GetStateFailed, SetStateFailed };
+    ConfigureResult ConfigurePort();
+    // Sends the first `count` bytes of m_szBuffer; the flag goes to m_bResult.
+    bool WritePort(std::int32_t count);
+    // Reads up to `count` bytes into m_szBuffer; m_bResult is left alone.
+    bool ReadPort(std::int32_t count);
+    // Reads the settings of m_hComm: success means an open port.
+    bool ProbePort();
+    void ClosePort();
+
+    // The last read's bytes up to the first zero byte, as UTF-8 text.
+    std::string ReplyText() const;
+
+    // Shows one of the four failure texts in a modal box and returns when
+    // the user closes it.
+    virtual void ShowPortError(std::string_view text) = 0;
+
+    port::Settings m_dcb{};
+    port::Handle m_hComm = port::kNoPort;
+    std::int32_t m_bResult = 0;
+    const char* m_pszPortName = nullptr;
+    std::int32_t m_nBytes = 0;
+    std::uint32_t m_dwTransferred = 0;
+    unsigned char m_szBuffer[kBufferSize] = {};
+};
+
+#endif

@@ -1,0 +1,53 @@
+#include "panel/panel_dlg.h"
+
+#include "app/about_dlg.h"
+#include "res/resource.h"
+
+CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)
+    : m_view(view), m_localTime(std::move(localTime)) {
+    m_hIcon = m_view.LoadIcon(IDR_MAINFRAME);
+}
+
+std::tm CPanelDlg::SystemLocalTime() {
+    const std::time_t now = std::time(nullptr);
+    return *std::localtime(&now);  // one thread: the shared result is safe
+}
+
+bool CPanelDlg::OnInitDialog() {
+    // The frontend has filled the combo lists from the template.
+    ExchangeData(Exchange::ToControls);
+    AppendAboutItem(m_view);
+    m_view.SetIcon(m_hIcon, true);
+    m_view.SetIcon(m_hIcon, false);
+
+    m_strRow1 = "Riga 1";
+    m_strRow2 = "Riga 2";
+    m_strRow3 = "Riga 3";
+    m_strRow4 = "Riga 4";
+    m_strTemperature = "---°C";
+    m_strAnalog = "---";
+    m_strClock = "00:00:00";
+    m_strRows = "4";
+    m_nColumns = 16;
+    m_strColumns = "16";
+    m_strPort = "COM3";
+    m_bAcquireTemp = 0;
+    m_bAcquireAnalog = 0;
+
+    ApplyEnableSet(StartSet());
+    ExchangeData(Exchange::ToControls);
+    m_view.StartTimer(ID_TIMER_POLL, 1000);
+    return true;
+}
+
+void CPanelDlg::ShowModalMessage(std::string_view text) {
+    ++m_nOpenMessages;
+    m_view.MessageBox(text);
+    --m_nOpenMessages;
+}
+
+void CPanelDlg::ShowPortError(std::string_view text) { ShowModalMessage(text); }
+
+void CPanelDlg::OnOK() {
+    if (ExchangeData(Exchange::ToStore)) m_view.EndDialog(IDOK);
+}

@@ -1,0 +1,135 @@
+// CPanelDlg: the panel's store, event table, data exchange, enable sets and
+// event routines. Platform-free: the window is reached through PanelView,
+// the port through the link fields it derives from CSerialLink.
+#ifndef VELMORA_PANEL_PANEL_DLG_H
+#define VELMORA_PANEL_PANEL_DLG_H
+
+#include "link/serial_link.h"
+#include "panel/panel_view.h"
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <span>
+#include <string>
+#include <variant>
+
+enum class PanelEventKind { SysCommand, Paint, QueryDragIcon, Click, Timer };
+
+struct PanelEvent {
+    PanelEventKind kind;
+    int id = 0;                // control, timer or system command id
+    std::intptr_t param = 0;   // the message's extra word, where it has one
+};
+
+// handled false: the frontend's own default handling applies.
+struct EventResult {
+    bool handled = false;
+    std::intptr_t value = 0;
+};
+
+enum class Exchange { ToStore, ToControls };
+
+class CPanelDlg : public CSerialLink {
+public:
+    using LocalTimeFn = std::function<std::tm()>;
+
+    explicit CPanelDlg(PanelView& view, LocalTimeFn localTime = SystemLocalTime);
+    ~CPanelDlg() override = default;
+
+    // Run once when the window exists, before it is shown. True: the first
+    // control of the tab order takes the focus.
+    bool OnInitDialog();
+    // Routes one window event through the event table.
+    EventResult OnEvent(const PanelEvent& event);
+    // Both directions of the exchange; false when a row broke the length rule.
+    bool ExchangeData(Exchange direction);
+
+    void ShowPortError(std::string_view text) override;
+
+    static std::tm SystemLocalTime();
+
+    // The store, in declaration order (the link fields come from the base).
+    IconHandle m_hIcon = 0;
+    std::int8_t m_nColumns = 0;  // not 8, 16, 20 or 40: the first exchange makes it 16
+    std::string m_strRow1, m_strRow2, m_strRow3, m_strRow4;
+    std::string m_strRows;
+    std::string m_strPort;
+    std::string m_strColumns;
+    std::string m_strClock;
+    std::string m_strAnalog;
+    std::int32_t m_bAcquireAnalog = 0;
+    std::int32_t m_bAcquireTemp = 0;
+    std::string m_strTemperature;
+    std::int32_t m_bLed1 = 0, m_bLed2 = 0, m_bLed3 = 0, m_bLed4 = 0;
+    std::int32_t m_bBuzzer = 0;
+
+    // Event routines.
+    bool OnSysCommand(unsigned id, std::intptr_t param);
+    bool OnPaint(unsigned id, std::intptr_t param);
+    IconHandle OnQueryDragIcon();
+    void OnCancel();
+    void OnBtnHello();
+    void OnBtnRow1();
+    void OnBtnRow2();
+    void OnBtnRow3();
+    void OnBtnRow4();
+    void OnBtnLayout();
+    void OnBtnOn();
+    void OnBtnOff();
+    bool OnTimer(unsigned id, std::intptr_t param);
+    void OnChkAcqAnalog();
+    void OnChkLed1();
+    void OnChkLed2();
+    void OnChkLed3();
+    void OnChkLed4();
+    void OnChkBuz();
+    // The base dialog's OK handling: exchange to the store, end on success.
+    void OnOK();
+
+    using ClickRoutine = void (CPanelDlg::*)();
+    using MessageRoutine = bool (CPanelDlg::*)(unsigned, std::intptr_t);
+    using QueryRoutine = IconHandle (CPanelDlg::*)();
+    struct EventEntry {
+        PanelEventKind kind;
+        int id;  // the control, for clicks
+        std::variant<ClickRoutine, MessageRoutine, QueryRoutine> routine;
+    };
+
+    enum class RowsTest { Always, Is1, Is2, Is4, Is2Or4 };
+    struct EnableStep {
+        RowsTest when;
+        int id;
+        bool on;
+    };
+    void ApplyEnableSet(std::span<const EnableStep> set);
+
+private:
+    struct RowLine;
+    struct SwitchLine;
+    void WriteRow(const RowLine& line);
+    void Switch(const SwitchLine& line);
+    void PollTick();
+    bool TickWrite(std::int32_t count);
+    bool RowTest(RowsTest test) const;
+    void SelectByPrefix(int comboId, const std::string& text);
+    void ReportRowTooLong(int rowIndex, int editId);
+    // A message box the user must close; ticks that come meanwhile are skipped.
+    void ShowModalMessage(std::string_view text);
+
+    PanelView& m_view;
+    LocalTimeFn m_localTime;
+    int m_nOpenMessages = 0;
+    bool m_bInTick = false;
+    // The last too-long row reported by a tick, so ticks report it once.
+    std::string m_strReportedOffence;
+};
+
+// The ordered enable sets, for the routines and the tests.
+std::span<const CPanelDlg::EnableStep> StartSet();
+std::span<const CPanelDlg::EnableStep> DisconnectedSet();
+std::span<const CPanelDlg::EnableStep> ConnectedSet();
+std::span<const CPanelDlg::EnableStep> RowsSet();
+std::span<const CPanelDlg::EventEntry> EventTable();
+
+#endif

@@ -1,0 +1,43 @@
+// What the panel needs of its window. A frontend implements this for its
+// toolkit; the panel speaks only control ids, UTF-8 strings and bools, and
+// the window never decides anything.
+#ifndef VELMORA_PANEL_PANEL_VIEW_H
+#define VELMORA_PANEL_PANEL_VIEW_H
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An icon as the window system holds it; opaque to the panel.
+using IconHandle = std::intptr_t;
+
+class PanelView {
+public:
+    virtual ~PanelView() = default;
+
+    virtual void EnableControl(int id, bool enable) = 0;
+    // Edit, combo edit part or static text.
+    virtual std::string GetText(int id) = 0;
+    virtual void SetText(int id, std::string_view text) = 0;
+    virtual bool GetCheck(int id) = 0;
+    virtual void SetCheck(int id, bool pressed) = 0;
+    // Typing beyond `chars` characters is refused; text already longer stays.
+    virtual void LimitText(int id, int chars) = 0;
+    // A combo's list entries in the order shown, and selecting one of them.
+    virtual std::vector<std::string> GetComboList(int id) = 0;
+    virtual void SelectComboEntry(int id, int index) = 0;
+    virtual void FocusControl(int id) = 0;
+    // Modal, one OK button, no icon, the program's name as caption.
+    virtual void MessageBox(std::string_view text) = 0;
+    virtual void StartTimer(int id, unsigned periodMs) = 0;
+    virtual void EndDialog(int result) = 0;
+    virtual void AppendSystemMenuSeparator() = 0;
+    virtual void AppendSystemMenuItem(int command, std::string_view text) = 0;
+    virtual IconHandle LoadIcon(int resourceId) = 0;
+    virtual void SetIcon(IconHandle icon, bool large) = 0;
+    // Runs the dialog of that template modally until it ends; its result.
+    virtual int RunModal(int templateId) = 0;
+};
+
+#endif

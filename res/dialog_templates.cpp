@@ -1,0 +1,91 @@
+#include "res/dialog_templates.h"
+
+#include "res/resource.h"
+
+#include <algorithm>
+#include <array>
+
+namespace res {
+namespace {
+
+using std::string_view_literals::operator""sv;
+
+constexpr std::array kPortList = {"COM1"sv, "COM2"sv, "COM3"sv, "COM4"sv, "COM5"sv,
+                                  "COM6"sv, "COM7"sv, "COM8"sv, "COM9"sv, "COM10"sv};
+constexpr std::array kRowsList = {"1"sv, "2"sv, "4"sv};
+constexpr std::array kColumnsList = {"8"sv, "16"sv, "20"sv, "40"sv};
+
+constexpr ControlTemplate kPanelControls[] = {
+    {IDC_COMBO_PORT, ControlKind::ComboDropDown, "", {33, 18, 48, 51}, kNone, kPortList},
+    {IDC_BTN_ON, ControlKind::PushButton, "&On", {101, 17, 50, 14}},
+    {IDC_BTN_OFF, ControlKind::PushButton, "Off", {169, 17, 50, 14}},
+    {IDC_COMBO_ROWS, ControlKind::ComboDropDown, "", {161, 41, 32, 42}, kSorted, kRowsList},
+    {IDC_COMBO_COLUMNS, ControlKind::ComboDropDown, "", {161, 57, 32, 56}, kSorted, kColumnsList},
+    {IDC_BTN_LAYOUT, ControlKind::PushButton, "&Aggiorna il display", {219, 47, 65, 14}},
+    {IDC_EDIT_ROW1, ControlKind::Edit, "", {14, 73, 234, 14}},
+    {IDC_CHK_LED1, ControlKind::ToggleButton, "LED 1", {191, 153, 26, 12}},
+    {IDC_BTN_ROW1, ControlKind::PushButton, "Aggiorna", {257, 73, 50, 14}},
+    {IDC_EDIT_ROW2, ControlKind::Edit, "", {14, 92, 234, 14}},
+    {IDC_CHK_LED2, ControlKind::ToggleButton, "LED 2", {221, 153, 26, 12}},
+    {IDC_BTN_ROW2, ControlKind::PushButton, "Aggiorna", {257, 92, 50, 14}},
+    {IDC_EDIT_ROW3, ControlKind::Edit, "", {14, 112, 234, 14}},
+    {IDC_CHK_LED3, ControlKind::ToggleButton, "LED 3", {251, 153, 26, 12}},
+    {IDC_BTN_ROW3, ControlKind::PushButton, "Aggiorna", {257, 112, 50, 14}},
+    {IDC_EDIT_ROW4, ControlKind::Edit, "", {14, 131, 234, 14}},
+    {IDC_CHK_LED4, ControlKind::ToggleButton, "LED 4", {281, 153, 26, 12}},
+    {IDC_BTN_ROW4, ControlKind::PushButton, "Aggiorna", {257, 131, 50, 14}},
+    {IDC_BTN_HELLO, ControlKind::PushButton, "&Hello", {239, 18, 50, 16}, kHidden},
+    {IDCANCEL, ControlKind::PushButton, "&Chiudi", {258, 171, 50, 16}},
+    {IDC_CLOCK, ControlKind::TextRight, "- - : - - : - -", {78, 179, 41, 8}},
+    {IDC_STATIC, ControlKind::Text, "Seleziona il numero di righe del display:", {16, 43, 125, 8}},
+    {IDC_STATIC, ControlKind::Text, "Seleziona il numero di caratteri per colonna:", {16, 59, 144, 8}},
+    {IDC_LBL_TEMP, ControlKind::Text, "Temperatura:", {16, 153, 45, 8}},
+    {IDC_TEMP, ControlKind::TextRight, "---°C", {79, 153, 40, 8}},
+    {IDC_LBL_ANALOG, ControlKind::Text, "Ingresso analogico:", {16, 166, 64, 8}},
+    {IDC_ANALOG, ControlKind::TextRight, "---", {81, 166, 38, 8}},
+    {IDC_STATIC, ControlKind::Text, "Ora del PC:", {16, 179, 38, 8}},
+    {IDC_CHK_ACQ_TEMP, ControlKind::ToggleButton, "Acquisisci", {126, 152, 46, 10}},
+    {IDC_CHK_ACQ_ANALOG, ControlKind::ToggleButton, "Acquisisci", {126, 165, 46, 10}},
+    {IDC_CHK_BUZ, ControlKind::ToggleButton, "BUZ 1", {191, 173, 26, 12}},
+};
+
+constexpr ControlTemplate kAboutControls[] = {
+    {IDC_STATIC, ControlKind::Icon, "", {23, 14, 21, 20}, kNone, {}, IDR_MAINFRAME},
+    {IDC_STATIC, ControlKind::Text, "Velmora, Versione 1.0", {67, 10, 145, 8}},
+    {IDC_STATIC, ControlKind::Text, "Collaudato con PIC18F2455 e PIC18F2550", {49, 40, 137, 8}},
+    {IDC_STATIC, ControlKind::Text, "Compatibile con PIC18F4455 e PIC18F4550", {47, 55, 140, 8}},
+    {IDOK, ControlKind::DefPushButton, "OK", {93, 85, 50, 16}},
+};
+
+constexpr DialogTemplate kPanel = {
+    IDD_PANEL, "Velmora", 321, 201, "MS Shell Dlg", 8,
+    kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow,
+    kPanelControls};
+
+constexpr DialogTemplate kAbout = {
+    IDD_ABOUTBOX, "Informazioni sul Velmora", 235, 108, "MS Shell Dlg", 8,
+    kCaption | kSysMenu | kModalFrame, kAboutControls};
+
+constexpr StringEntry kStrings[] = {
+    {IDS_ABOUTBOX, "&Informazioni sul Velmora..."},
+};
+
+}  // namespace
+
+const DialogTemplate& AboutTemplate() { return kAbout; }
+const DialogTemplate& PanelTemplate() { return kPanel; }
+std::span<const StringEntry> StringTable() { return kStrings; }
+
+std::string_view LoadString(int id) {
+    const auto it = std::ranges::find(kStrings, id, &StringEntry::id);
+    return it == std::end(kStrings) ? std::string_view{} : it->text;
+}
+
+std::vector<std::string_view> ShownList(const ControlTemplate& combo) {
+    std::vector<std::string_view> shown(combo.list.begin(), combo.list.end());
+    // A sorted combo compares as text, so "8" comes after "40".
+    if ((combo.flags & kSorted) != 0) std::ranges::sort(shown);
+    return shown;
+}
+
+}  // namespace res

@@ -1,0 +1,245 @@
+#include "sim/sim_board.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace sim {
+namespace {
+
+// Bytes of one command arrive together; a pause this long ends a burst.
+constexpr int kBurstGapMs = 2;
+
+struct SwitchCommand {
+    std::string_view text;
+    int output;  // 0..3 LEDs, 4 buzzer
+    bool on;
+};
+// Longer strings first, so "LEDb1off" is not read as "LEDb1o...".
+constexpr SwitchCommand kSwitches[] = {
+    {"LEDb1off", 0, false}, {"LEDb2off", 2, false}, {"LEDroff", 1, false},
+    {"LEDvoff", 3, false},  {"PWM1off", 4, false},  {"LEDb1on", 0, true},
+    {"LEDb2on", 2, true},   {"LEDron", 1, true},    {"LEDvon", 3, true},
+    {"PWM1on", 4, true},
+};
+
+}  // namespace
+
+SimBoard::SimBoard() {
+    m_state.display.fill(std::string(BoardState::kColumns, ' '));
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        if (master >= 0) ::close(master);
+        return;
+    }
+    char name[128];
+    if (::ptsname_r(master, name, sizeof name) != 0 || ::pipe2(m_wake, O_CLOEXEC) != 0) {
+        ::close(master);
+        return;
+    }
+    m_path = name;
+    m_slaveKeep = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios t{};
+    if (m_slaveKeep >= 0 && ::tcgetattr(m_slaveKeep, &t) == 0) {
+        ::cfmakeraw(&t);  // no echo of replies back to the board
+        ::tcsetattr(m_slaveKeep, TCSANOW, &t);
+    }
+    m_master = master;
+    m_thread = std::thread([this] { Serve(); });
+}
+
+SimBoard::~SimBoard() { Vanish(); }
+
+void SimBoard::Vanish() {
+    if (m_thread.joinable()) {
+        m_stop = true;
+        const char wake = 1;
+        [[maybe_unused]] const auto n = ::write(m_wake[1], &wake, 1);
+        m_thread.join();
+    }
+    for (int* fd : {&m_master, &m_slaveKeep, &m_wake[0], &m_wake[1]}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
+}
+
+void SimBoard::SetReply(Reply mode, int lateMs) {
+    std::lock_guard lock(m_mutex);
+    m_reply = mode;
+    m_lateMs = lateMs;
+}
+
+void SimBoard::SetAnalog(int value) {
+    std::lock_guard lock(m_mutex);
+    m_state.analog = std::clamp(value, 0, 1023);
+}
+
+void SimBoard::SetTemperature(double celsius) {
+    std::lock_guard lock(m_mutex);
+    m_state.temperature = celsius;
+}
+
+std::string SimBoard::Received() const {
+    std::lock_guard lock(m_mutex);
+    std::string all;
+    for (const Chunk& c : m_chunks) all += c.bytes;
+    return all;
+}
+
+std::vector<Chunk> SimBoard::Chunks() const {
+    std::lock_guard lock(m_mutex);
+    return m_chunks;
+}
+
+void SimBoard::ClearReceived() {
+    std::lock_guard lock(m_mutex);
+    m_chunks.clear();
+    m_total = 0;
+}
+
+bool SimBoard::WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(m_mutex);
+    return m_arrived.wait_for(lock, timeout, [&] { return m_total >= count; });
+}
+
+BoardState SimBoard::State() const {
+    std::lock_guard lock(m_mutex);
+    return m_state;
+}
+
+std::string SimBoard::AnalogReply(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04d", std::clamp(value, 0, 1023));
+    return text;
+}
+
+std::string SimBoard::TemperatureReply(double celsius) {
+    // " 23.5", the degree sign in Windows-1252, "C", zero padding: 9 bytes.
+    char text[16];
+    std::snprintf(text, sizeof text, "%5.1f\xB0" "C", std::clamp(celsius, -99.9, 999.9));
+    std::string reply(text);
+    reply.resize(9, '\0');
+    return reply;
+}
+
+void SimBoard::Serve() {
+    std::string burst;
+    while (!m_stop) {
+        pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+        const int n = ::poll(fds, 2, burst.empty() ? -1 : kBurstGapMs);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || (fds[1].revents & POLLIN) != 0) break;
+        if (n == 0) {  // the burst is over
+            Handle(burst);
+            burst.clear();
+            continue;
+        }
+        char buf[4096];
+        const ssize_t got = ::read(m_master, buf, sizeof buf);
+        if (got <= 0) {
+            // No slave side open (EIO): wait a little rather than spin.
+            ::poll(nullptr, 0, 5);
+            continue;
+        }
+        burst.append(buf, static_cast<std::size_t>(got));
+        {
+            std::lock_guard lock(m_mutex);
+            m_chunks.push_back({std::chrono::steady_clock::now(),
+                                std::string(buf, static_cast<std::size_t>(got))});
+            m_total += static_cast<std::size_t>(got);
+        }
+        m_arrived.notify_all();
+    }
+}
+
+void SimBoard::Handle(const std::string& burst) {
+    std::size_t i = 0;
+    while (i < burst.size()) {
+        const std::string_view rest = std::string_view(burst).substr(i);
+        std::unique_lock lock(m_mutex);
+        BoardState& s = m_state;
+        switch (rest[0]) {
+        case 'c':
+            s.display.fill(std::string(BoardState::kColumns, ' '));
+            s.cursorRow = 1;
+            ++i;
+            continue;
+        case 'l':
+            if (rest.size() >= 2) {
+                const int row = static_cast<unsigned char>(rest[1]) >> 4;
+                if (row >= 1 && row <= BoardState::kRows) s.cursorRow = row;
+            }
+            i += 2;
+            continue;
+        case 'w': {
+            // The text command has no length on the wire: it is the rest of the burst.
+            const std::string_view text = rest.substr(1, BoardState::kColumns);
+            std::string& line = s.display[static_cast<std::size_t>(s.cursorRow - 1)];
+            line.replace(0, text.size(), text);
+            i = burst.size();
+            continue;
+        }
+        case 'a': {
+            const std::string reply = AnalogReply(s.analog);
+            lock.unlock();
+            Answer(reply);
+            ++i;
+            continue;
+        }
+        case 'T':
+            m_tempArmed = true;
+            ++i;
+            continue;
+        case 't':
+            if (m_tempArmed) {
+                m_tempArmed = false;
+                const std::string reply = TemperatureReply(s.temperature);
+                lock.unlock();
+                Answer(reply);
+            }
+            ++i;
+            continue;
+        default:
+            break;
+        }
+        const auto sw = std::ranges::find_if(
+            kSwitches, [&](const SwitchCommand& c) { return rest.starts_with(c.text); });
+        if (sw != std::end(kSwitches)) {
+            if (sw->output < 4)
+                s.leds[static_cast<std::size_t>(sw->output)] = sw->on;
+            else
+                s.buzzer = sw->on;
+            i += sw->text.size();
+        } else {
+            ++i;  // not a command: the board ignores it
+        }
+    }
+}
+
+void SimBoard::Answer(std::string reply) {
+    Reply mode;
+    int lateMs;
+    {
+        std::lock_guard lock(m_mutex);
+        mode = m_reply;
+        lateMs = m_lateMs;
+    }
+    switch (mode) {
+    case Reply::Normal: break;
+    case Reply::Late: ::poll(nullptr, 0, lateMs); break;
+    case Reply::Never: return;
+    case Reply::Short: reply.resize(reply.size() / 2); break;
+    case Reply::ZeroByte: reply[2] = '\0'; break;
+    case Reply::Extra: reply += "XY"; break;
+    }
+    [[maybe_unused]] const auto n = ::write(m_master, reply.data(), reply.size());
+}
+
+}  // namespace sim

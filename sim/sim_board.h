@@ -1,0 +1,89 @@
+// A simulated board on a pseudo-terminal: it serves the slave side's path
+// as its port, records every byte it receives with the time it came,
+// answers the analog and temperature reads, and keeps the display, LED and
+// buzzer states the commands set. It can be told to answer late, never,
+// short, with a zero byte or with more bytes than asked, or to vanish.
+#ifndef VELMORA_SIM_SIM_BOARD_H
+#define VELMORA_SIM_SIM_BOARD_H
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace sim {
+
+enum class Reply { Normal, Late, Never, Short, ZeroByte, Extra };
+
+struct Chunk {
+    std::chrono::steady_clock::time_point at;
+    std::string bytes;  // as received, one read of the pseudo-terminal
+};
+
+struct BoardState {
+    static constexpr int kRows = 4, kColumns = 40;
+    std::array<std::string, kRows> display;  // kColumns bytes each, Windows-1252
+    int cursorRow = 1;                       // where the next text goes
+    std::array<bool, 4> leds{};
+    bool buzzer = false;
+    int analog = 512;                        // 0..1023
+    double temperature = 23.5;               // degrees Celsius
+};
+
+class SimBoard {
+public:
+    // Opens the pseudo-terminal and starts serving it. Check Ok().
+    SimBoard();
+    ~SimBoard();
+    SimBoard(const SimBoard&) = delete;
+    SimBoard& operator=(const SimBoard&) = delete;
+
+    bool Ok() const { return m_master >= 0; }
+    const std::string& Path() const { return m_path; }
+
+    void SetReply(Reply mode, int lateMs = 0);
+    void SetAnalog(int value);
+    void SetTemperature(double celsius);
+    // Closes the board's side: the port reports a hang-up from now on.
+    void Vanish();
+
+    std::string Received() const;      // every byte so far, in order
+    std::vector<Chunk> Chunks() const;
+    void ClearReceived();
+    // Waits until at least `count` bytes came in all; false on time-out.
+    bool WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) const;
+    BoardState State() const;
+
+    // The replies the board gives, before the reply mode shapes them.
+    static std::string AnalogReply(int value);          // 4 bytes
+    static std::string TemperatureReply(double celsius); // 9 bytes
+
+private:
+    void Serve();
+    void Handle(const std::string& burst);
+    void Answer(std::string reply);
+
+    int m_master = -1;
+    int m_slaveKeep = -1;  // held open so the pair never hangs up between connects
+    int m_wake[2] = {-1, -1};
+    std::string m_path;
+    std::atomic<bool> m_stop{false};
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_arrived;
+    std::vector<Chunk> m_chunks;
+    std::size_t m_total = 0;
+    BoardState m_state;
+    bool m_tempArmed = false;
+    Reply m_reply = Reply::Normal;
+    int m_lateMs = 0;
+    std::thread m_thread;
+};
+
+}  // namespace sim
+
+#endif
