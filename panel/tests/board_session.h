@@ -1,0 +1,43 @@
+// A panel with a fake window, connected through the real port code to the
+// simulated board on a pseudo-terminal.
+#ifndef VELMORA_PANEL_TESTS_BOARD_SESSION_H
+#define VELMORA_PANEL_TESTS_BOARD_SESSION_H
+
+#include "panel/panel_dlg.h"
+#include "panel/tests/fake_view.h"
+#include "res/resource.h"
+#include "sim/sim_board.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+struct BoardSession : ::testing::Test {
+    FakeView view;
+    sim::SimBoard board;
+    std::tm now{};
+    CPanelDlg dlg{view, [this] { return now; }};
+
+    void SetUp() override {
+        ASSERT_TRUE(board.Ok());
+        dlg.OnInitDialog();
+    }
+    void TearDown() override { dlg.ClosePort(); }
+
+    void Click(int id) { dlg.OnEvent({PanelEventKind::Click, id}); }
+    void Tick() { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); }
+    void Connect() {
+        view.text[IDC_COMBO_PORT] = board.Path();
+        Click(IDC_BTN_ON);
+        ASSERT_TRUE(view.messages.empty()) << view.messages.front();
+        ASSERT_NE(dlg.m_hComm, port::kNoPort);
+        view.log.clear();
+    }
+    // Everything the board received, once `count` bytes came (or 2 s passed).
+    std::string Wire(std::size_t count) {
+        board.WaitForBytes(count, std::chrono::seconds(2));
+        return board.Received();
+    }
+};
+
+#endif

@@ -1,0 +1,184 @@
+// "On", "Off" and closing the panel, through the real port code.
+#include "panel/tests/board_session.h"
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <fstream>
+
+namespace {
+
+// Fault injection at the OS boundary: when set, the next tcsetattr fails as
+// a device that refuses the settings would.
+bool g_failSetState = false;
+
+}  // namespace
+
+extern "C" int tcsetattr(int fd, int actions, const struct termios* t) {
+    using Real = int (*)(int, int, const struct termios*);
+    static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "tcsetattr"));
+    if (g_failSetState) {
+        g_failSetState = false;
+        errno = EINVAL;
+        return -1;
+    }
+    return real(fd, actions, t);
+}
+
+namespace {
+
+using ConnectSession = BoardSession;
+
+class ConnectByRows : public BoardSession, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ConnectByRows, ConnectAppliesTheConnectedSetForTheRowsText) {
+    view.text[IDC_COMBO_ROWS] = GetParam();
+    Connect();
+    const std::string rows = GetParam();
+    const bool two = rows == "2" || rows == "4", four = rows == "4";
+    EXPECT_FALSE(view.enabled[IDC_BTN_ON]);
+    EXPECT_TRUE(view.enabled[IDC_BTN_OFF]);
+    EXPECT_TRUE(view.enabled[IDC_EDIT_ROW1] && view.enabled[IDC_BTN_ROW1] && view.enabled[IDC_BTN_LAYOUT]);
+    EXPECT_EQ(view.enabled[IDC_EDIT_ROW2], two);
+    EXPECT_EQ(view.enabled[IDC_BTN_ROW2], two);
+    EXPECT_EQ(view.enabled[IDC_EDIT_ROW3], four);
+    EXPECT_EQ(view.enabled[IDC_BTN_ROW4], four);
+    for (int id : {IDC_CHK_LED1, IDC_CHK_LED4, IDC_CHK_BUZ, IDC_CHK_ACQ_TEMP, IDC_CHK_ACQ_ANALOG,
+                   IDC_TEMP, IDC_ANALOG, IDC_LBL_TEMP, IDC_LBL_ANALOG})
+        EXPECT_TRUE(view.enabled[id]) << id;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(board.Received(), "");  // connecting sends nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ConnectByRows, ::testing::Values("1", "2", "4", "3"));
+
+TEST_F(ConnectSession, ConnectRunsNoExchangeToTheControls) {
+    view.text[IDC_COMBO_PORT] = board.Path();
+    view.log.clear();
+    Click(IDC_BTN_ON);
+    EXPECT_TRUE(view.Calls("text").empty());
+    EXPECT_TRUE(view.Calls("check").empty());
+}
+
+struct BadPortCase {
+    std::string name;
+    std::string message;
+};
+
+class BadPortName : public BoardSession, public ::testing::WithParamInterface<BadPortCase> {};
+
+TEST_P(BadPortName, EachFailureShowsItsTextAndChangesNothingElse) {
+    view.text[IDC_COMBO_PORT] = GetParam().name;
+    view.log.clear();
+    Click(IDC_BTN_ON);
+    EXPECT_EQ(view.messages, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(view.log, std::vector<std::string>{"message " + GetParam().message});
+    EXPECT_EQ(dlg.m_hComm, port::kNoPort);  // nothing left open
+    EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
+    EXPECT_FALSE(view.enabled[IDC_BTN_OFF]);
+}
+
+std::string RegularFile() {
+    static const std::string path = [] {
+        const std::string p = ::testing::TempDir() + "velmora-not-a-port";
+        std::ofstream(p) << "x";
+        return p;
+    }();
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, BadPortName,
+    ::testing::Values(BadPortCase{"COM3", "Errore in CreateFile!!"},  // no such file here
+                      BadPortCase{"", "Errore in CreateFile!!"},
+                      BadPortCase{"/dev/velmora-no-such-port", "Errore in CreateFile!!"},
+                      BadPortCase{"/tmp", "Errore in CreateFile!!"},  // a directory
+                      BadPortCase{std::string(4096, 'x'), "Errore in CreateFile!!"},
+                      BadPortCase{"/dev/ttyè°€", "Errore in CreateFile!!"},
+                      BadPortCase{"/dev/null", "Errore in GetCommState!!"},
+                      BadPortCase{RegularFile(), "Errore in GetCommState!!"}));
+
+TEST_F(ConnectSession, AHeldPortFailsTheOpen) {
+    struct Holder : CSerialLink {
+        void ShowPortError(std::string_view) override {}
+    } other;
+    const std::string path = board.Path();
+    other.m_pszPortName = path.c_str();
+    ASSERT_TRUE(other.OpenPort());
+    view.text[IDC_COMBO_PORT] = path;
+    Click(IDC_BTN_ON);
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in CreateFile!!"});
+    other.ClosePort();
+    view.messages.clear();
+    Click(IDC_BTN_ON);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(ConnectSession, ARefusedSettingsWriteIsReportedAndFreesThePort) {
+    view.text[IDC_COMBO_PORT] = board.Path();
+    g_failSetState = true;
+    Click(IDC_BTN_ON);
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in SetCommState!!"});
+    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
+    view.messages.clear();
+    Click(IDC_BTN_ON);  // the same port again works
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(view.enabled[IDC_BTN_ON]);
+}
+
+TEST_F(ConnectSession, DisconnectRestoresTheStoreAndFreesThePort) {
+    Connect();
+    dlg.m_bLed2 = 1;                          // pressed at the last exchange
+    view.checked[IDC_CHK_ACQ_ANALOG] = true;  // pressed since
+    dlg.m_bAcquireAnalog = 1;
+    view.text[IDC_EDIT_ROW1] = "non ancora letto";
+    Click(IDC_BTN_OFF);
+    EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
+    EXPECT_FALSE(view.enabled[IDC_BTN_OFF] || view.enabled[IDC_CHK_LED2] || view.enabled[IDC_EDIT_ROW1]);
+    EXPECT_FALSE(view.checked[IDC_CHK_ACQ_ANALOG]);
+    EXPECT_TRUE(view.checked[IDC_CHK_LED2]);               // still looks pressed
+    EXPECT_EQ(view.text[IDC_EDIT_ROW1], "Riga 1");         // the stored text again
+    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(board.Received(), "");
+    // The port is free: connect again.
+    Click(IDC_BTN_ON);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(view.enabled[IDC_BTN_ON]);
+}
+
+TEST_F(ConnectSession, ClosingWhileConnectedReleasesThePortAndEnds) {
+    Connect();
+    Click(IDCANCEL);
+    EXPECT_EQ(view.endResult, IDCANCEL);
+    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    struct Probe : CSerialLink {
+        void ShowPortError(std::string_view) override {}
+    } probe;
+    const std::string path = board.Path();
+    probe.m_pszPortName = path.c_str();
+    EXPECT_TRUE(probe.OpenPort());
+    probe.ClosePort();
+}
+
+TEST_F(ConnectSession, ClosingWhileDisconnectedEndsQuietly) {
+    view.log.clear();
+    Click(IDCANCEL);
+    EXPECT_EQ(view.endResult, IDCANCEL);
+    EXPECT_EQ(view.log, std::vector<std::string>{"end 2"});
+}
+
+TEST_F(ConnectSession, ATooLongRowLeavesTheLastPortNameInUse) {
+    view.text[IDC_COMBO_PORT] = board.Path();
+    ASSERT_TRUE(dlg.ExchangeData(Exchange::ToStore));
+    view.text[IDC_EDIT_ROW1] = "diciassette carat";
+    view.text[IDC_COMBO_PORT] = "/dev/velmora-elsewhere";
+    Click(IDC_BTN_ON);
+    // The report of the row, then the connect goes on with the stored name.
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 1: al massimo 16 caratteri."});
+    EXPECT_NE(dlg.m_hComm, port::kNoPort);
+}
+
+}  // namespace
