@@ -1,0 +1,38 @@
+// velmora: the panel on Linux, with the wxWidgets frontend.
+#include "app/panel_app.h"
+#include "app/wx/wx_platform.h"
+
+#include <wx/app.h>
+#include <filesystem>
+#include <wx/init.h>
+
+#include <cstdio>
+
+namespace {
+
+CPanelApp theApp;
+
+// Runs nothing of its own: start-up runs the panel modally and then the
+// process ends.
+class WxApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(WxApp);
+
+int main(int argc, char** argv) {
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "velmora: cannot open the display\n");
+        return 1;
+    }
+    wxTheApp->CallOnInit();
+    const std::string programName = std::filesystem::path{argv[0]}.stem().string();
+    WxPlatform platform{programName};
+    theApp.InitInstance(platform);
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return 0;
+}

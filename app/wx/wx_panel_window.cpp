@@ -1,0 +1,199 @@
+#include "app/wx/wx_panel_window.h"
+
+#include "app/wx/wx_about_box.h"
+#include "app/wx/wx_art.h"
+#include "app/wx/wx_template.h"
+#include "link/cp1252.h"
+#include "res/resource.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+
+namespace {
+
+constexpr int kScClose = 0xF060;  // the system menu's own "close" command
+
+std::string ToUtf8(const wxString& s) {
+    const wxScopedCharBuffer utf8 = s.utf8_str();
+    return {utf8.data(), utf8.length()};
+}
+
+wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+std::size_t Chars(const wxString& s) { return cp1252::CharCount(ToUtf8(s)); }
+
+}  // namespace
+
+WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
+    : wxDialog(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxCLOSE_BOX),
+      m_programName(std::move(programName)),
+      m_timer(this) {
+    m_controls = BuildFromTemplate(*this, res::PanelTemplate());
+    m_systemMenu.push_back({kScClose, "&Chiudi\tAlt+F4"});
+
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Route(PanelEventKind::Click, e.GetId()); });
+    Bind(wxEVT_TOGGLEBUTTON, [this](wxCommandEvent& e) { Route(PanelEventKind::Click, e.GetId()); });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent& e) { Route(PanelEventKind::Timer, e.GetId()); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
+        e.Veto();  // the panel's cancel routine decides
+        Route(PanelEventKind::Click, IDCANCEL);
+    });
+    Bind(wxEVT_CHAR_HOOK, &WxPanelWindow::OnCharHook, this);
+    Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowSystemMenu(); });
+    Bind(wxEVT_TEXT, &WxPanelWindow::OnTextChanged, this);
+}
+
+void WxPanelWindow::Route(PanelEventKind kind, int id, std::intptr_t param) {
+    if (m_dlg == nullptr) return;
+    const EventResult r = m_dlg->OnEvent({kind, id, param});
+    if (r.handled) return;
+    if (kind == PanelEventKind::SysCommand && (id & 0xFFF0) == kScClose) Close();
+}
+
+void WxPanelWindow::OnCharHook(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_ESCAPE) {
+        Route(PanelEventKind::Click, IDCANCEL);
+        return;
+    }
+    if (key == WXK_SPACE && event.GetModifiers() == wxMOD_ALT) {
+        ShowSystemMenu();
+        return;
+    }
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+        // Enter on a push button presses it; anywhere else it is the OK command.
+        const wxWindow* focus = FindFocus();
+        if (dynamic_cast<const wxButton*>(focus) == nullptr &&
+            dynamic_cast<const wxToggleButton*>(focus) == nullptr) {
+            Route(PanelEventKind::Click, IDOK);
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void WxPanelWindow::OnTextChanged(wxCommandEvent& event) {
+    event.Skip();
+    const auto limit = m_limit.find(event.GetId());
+    auto* edit = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
+    if (limit == m_limit.end() || edit == nullptr) return;
+    const wxString now = edit->GetValue();
+    wxString& before = m_lastAccepted[event.GetId()];
+    if (Chars(now) > static_cast<std::size_t>(limit->second) && Chars(now) > Chars(before)) {
+        // Typing or pasting past the limit is refused, as a limited edit does.
+        const long at = edit->GetInsertionPoint() - static_cast<long>(now.length() - before.length());
+        edit->ChangeValue(before);
+        edit->SetInsertionPoint(std::max(0L, at));
+        wxBell();
+        return;
+    }
+    before = now;
+}
+
+void WxPanelWindow::EnableControl(int id, bool enable) { m_controls.at(id)->Enable(enable); }
+
+std::string WxPanelWindow::GetText(int id) {
+    wxWindow* w = m_controls.at(id);
+    if (auto* t = dynamic_cast<wxTextCtrl*>(w)) return ToUtf8(t->GetValue());
+    if (auto* c = dynamic_cast<wxComboBox*>(w)) return ToUtf8(c->GetValue());
+    if (auto* s = dynamic_cast<wxStaticText*>(w)) return ToUtf8(s->GetLabelText());
+    return ToUtf8(w->GetLabel());
+}
+
+void WxPanelWindow::SetText(int id, std::string_view text) {
+    wxWindow* w = m_controls.at(id);
+    const wxString value = FromUtf8(text);
+    if (auto* t = dynamic_cast<wxTextCtrl*>(w)) {
+        t->ChangeValue(value);
+        m_lastAccepted[id] = value;
+    } else if (auto* c = dynamic_cast<wxComboBox*>(w)) {
+        c->SetSelection(wxNOT_FOUND);
+        c->ChangeValue(value);
+    } else if (auto* s = dynamic_cast<wxStaticText*>(w)) {
+        s->SetLabelText(value);  // a '&' from the board is shown, not a mnemonic
+    } else {
+        w->SetLabel(value);
+    }
+}
+
+bool WxPanelWindow::GetCheck(int id) {
+    return dynamic_cast<wxToggleButton&>(*m_controls.at(id)).GetValue();
+}
+
+void WxPanelWindow::SetCheck(int id, bool pressed) {
+    dynamic_cast<wxToggleButton&>(*m_controls.at(id)).SetValue(pressed);
+}
+
+void WxPanelWindow::LimitText(int id, int chars) {
+    m_limit[id] = chars;
+    m_lastAccepted[id] = dynamic_cast<wxTextCtrl&>(*m_controls.at(id)).GetValue();
+}
+
+std::vector<std::string> WxPanelWindow::GetComboList(int id) {
+    std::vector<std::string> list;
+    for (const wxString& s : dynamic_cast<wxComboBox&>(*m_controls.at(id)).GetStrings())
+        list.push_back(ToUtf8(s));
+    return list;
+}
+
+void WxPanelWindow::SelectComboEntry(int id, int index) {
+    dynamic_cast<wxComboBox&>(*m_controls.at(id)).SetSelection(index);
+}
+
+void WxPanelWindow::FocusControl(int id) { m_controls.at(id)->SetFocus(); }
+
+void WxPanelWindow::MessageBox(std::string_view text) {
+    wxMessageDialog box(this, FromUtf8(text), FromUtf8(m_programName), wxOK | wxICON_NONE);
+    box.ShowModal();
+}
+
+void WxPanelWindow::StartTimer(int id, unsigned periodMs) {
+    m_timer.SetOwner(this, id);
+    m_timer.Start(static_cast<int>(periodMs));
+}
+
+void WxPanelWindow::EndDialog(int result) {
+    m_timer.Stop();  // the timer ends with the window
+    if (IsModal()) EndModal(result);
+}
+
+void WxPanelWindow::AppendSystemMenuSeparator() { m_systemMenu.push_back({0, {}}); }
+
+void WxPanelWindow::AppendSystemMenuItem(int command, std::string_view text) {
+    m_systemMenu.push_back({command, FromUtf8(text)});
+}
+
+void WxPanelWindow::ShowSystemMenu() {
+    wxMenu menu;
+    for (const MenuEntry& e : m_systemMenu) {
+        if (e.command == 0)
+            menu.AppendSeparator();
+        else
+            menu.Append(e.command, e.text);
+    }
+    const int chosen = GetPopupMenuSelectionFromUser(menu, wxDefaultPosition);
+    if (chosen != wxID_NONE) Route(PanelEventKind::SysCommand, chosen);
+}
+
+IconHandle WxPanelWindow::LoadIcon(int resourceId) {
+    // One icon resource: its handle is its id; the images come from res/.
+    return resourceId;
+}
+
+void WxPanelWindow::SetIcon(IconHandle icon, bool large) {
+    if (icon != IDR_MAINFRAME) return;
+    // GTK takes every size at once and picks per use.
+    if (large) SetIcons(AppIconBundle());
+}
+
+int WxPanelWindow::RunModal(int templateId) {
+    if (templateId != IDD_ABOUTBOX) return wxID_CANCEL;
+    WxAboutBox about(this);
+    return about.ShowModal();
+}

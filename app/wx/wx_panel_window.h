@@ -1,0 +1,73 @@
+// wxWidgets (GTK3) frontend of the panel: one dialog built from template
+// 102 that implements PanelView and hands every event to the panel.
+//
+//  [X] Controls of the template at their places in dialog units, tab order.
+//  [X] Clicks, toggles, the poll timer, Escape / close box (cancel) and
+//      Enter outside a push button (OK) routed through the event table.
+//  [X] Row editors refuse typing beyond the limit but keep longer text set
+//      by the panel (GTK's own max length would cut it).
+//  [X] Modal message boxes: one OK button, no icon, the program's name.
+//  [X] System menu: GTK lets no program add to the window manager's menu,
+//      so a stand-in opens on right click, Shift+F10, the menu key or
+//      Alt+Space, holding "Chiudi" and what the panel appended.
+//  [ ] Drag icon: GTK never asks for one.
+#ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
+#define VELMORA_APP_WX_WX_PANEL_WINDOW_H
+
+#include "panel/panel_dlg.h"
+
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+
+class WxPanelWindow : public wxDialog, public PanelView {
+public:
+    WxPanelWindow(wxWindow* parent, std::string programName);
+
+    // Routes this window's events to `dlg` from now on.
+    void Attach(CPanelDlg* dlg) { m_dlg = dlg; }
+    // Shows the window and opens the system menu stand-in on demand.
+    void ShowSystemMenu();
+
+    void EnableControl(int id, bool enable) override;
+    std::string GetText(int id) override;
+    void SetText(int id, std::string_view text) override;
+    bool GetCheck(int id) override;
+    void SetCheck(int id, bool pressed) override;
+    void LimitText(int id, int chars) override;
+    std::vector<std::string> GetComboList(int id) override;
+    void SelectComboEntry(int id, int index) override;
+    void FocusControl(int id) override;
+    void MessageBox(std::string_view text) override;
+    void StartTimer(int id, unsigned periodMs) override;
+    void EndDialog(int result) override;
+    void AppendSystemMenuSeparator() override;
+    void AppendSystemMenuItem(int command, std::string_view text) override;
+    IconHandle LoadIcon(int resourceId) override;
+    void SetIcon(IconHandle icon, bool large) override;
+    int RunModal(int templateId) override;
+
+private:
+    void Route(PanelEventKind kind, int id, std::intptr_t param = 0);
+    void OnTextChanged(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
+    struct MenuEntry {
+        int command;  // 0: separator
+        wxString text;
+    };
+
+    CPanelDlg* m_dlg = nullptr;
+    std::string m_programName;
+    std::map<int, wxWindow*> m_controls;
+    std::map<int, int> m_limit;            // row editors' limits, in characters
+    std::map<int, wxString> m_lastAccepted;  // what each limited editor held
+    std::vector<MenuEntry> m_systemMenu;
+    wxTimer m_timer;
+};
+
+#endif
