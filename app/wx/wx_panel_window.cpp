@@ -170,15 +170,18 @@ void WxPanelWindow::AppendSystemMenuItem(int command, std::string_view text) {
 }
 
 void WxPanelWindow::ShowSystemMenu() {
+    // wx menu ids stop below 0x7FFF, short of SC_CLOSE: items carry their
+    // place in the list and the command is looked up after.
     wxMenu menu;
-    for (const MenuEntry& e : m_systemMenu) {
-        if (e.command == 0)
+    for (std::size_t i = 0; i < m_systemMenu.size(); ++i) {
+        if (m_systemMenu[i].command == 0)
             menu.AppendSeparator();
         else
-            menu.Append(e.command, e.text);
+            menu.Append(static_cast<int>(i) + 1, m_systemMenu[i].text);
     }
     const int chosen = GetPopupMenuSelectionFromUser(menu, wxDefaultPosition);
-    if (chosen != wxID_NONE) Route(PanelEventKind::SysCommand, chosen);
+    if (chosen >= 1 && static_cast<std::size_t>(chosen) <= m_systemMenu.size())
+        Route(PanelEventKind::SysCommand, m_systemMenu[static_cast<std::size_t>(chosen) - 1].command);
 }
 
 IconHandle WxPanelWindow::LoadIcon(int resourceId) {

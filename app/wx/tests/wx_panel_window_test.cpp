@@ -1,0 +1,150 @@
+// The wxWidgets panel window with the real panel behind it, on a real X
+// display (the test runs under Xvfb).
+#include "app/wx/wx_about_box.h"
+#include "app/wx/wx_panel_window.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/init.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+
+namespace {
+
+struct WxPanel : ::testing::Test {
+    WxPanelWindow* window = new WxPanelWindow(nullptr, "velmora");
+    CPanelDlg dlg{*window};
+    void SetUp() override {
+        window->Attach(&dlg);
+        dlg.OnInitDialog();
+    }
+    void TearDown() override {
+        window->Attach(nullptr);
+        window->Destroy();
+        wxTheApp->ProcessIdle();
+    }
+    wxWindow* Control(int id) { return window->FindWindow(id); }
+    wxTextCtrl& Edit(int id) { return dynamic_cast<wxTextCtrl&>(*Control(id)); }
+};
+
+wxString Shown(const wxWindow* w) {
+    if (const auto* t = dynamic_cast<const wxTextCtrl*>(w)) return t->GetValue();
+    if (const auto* c = dynamic_cast<const wxComboBox*>(w)) return c->GetValue();
+    return w->GetLabel();
+}
+
+TEST_F(WxPanel, ShowsEveryControlInTemplateOrderWithItsTextAndState) {
+    EXPECT_EQ(window->GetTitle(), "Velmora");
+    const auto& controls = res::PanelTemplate().controls;
+    const wxWindowList& children = window->GetChildren();
+    ASSERT_EQ(children.size(), controls.size());
+    // What the initialisation leaves in the controls that have no label of their own.
+    const std::map<int, std::string> value = {
+        {IDC_COMBO_PORT, "COM3"}, {IDC_COMBO_ROWS, "4"},      {IDC_COMBO_COLUMNS, "16"},
+        {IDC_EDIT_ROW1, "Riga 1"}, {IDC_EDIT_ROW2, "Riga 2"}, {IDC_EDIT_ROW3, "Riga 3"},
+        {IDC_EDIT_ROW4, "Riga 4"}, {IDC_CLOCK, "00:00:00"},   {IDC_TEMP, "---°C"},
+        {IDC_ANALOG, "---"}};
+    const std::set<int> enabled = {IDC_COMBO_PORT, IDC_BTN_ON, IDC_COMBO_ROWS, IDC_COMBO_COLUMNS,
+                                   IDC_BTN_HELLO, IDCANCEL, IDC_CLOCK, -1};
+    auto child = children.begin();
+    for (const res::ControlTemplate& c : controls) {
+        const wxWindow* w = *child++;
+        SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.id));
+        if (c.id > 0) {
+            EXPECT_EQ(w->GetId(), c.id);
+        }
+        const auto v = value.find(c.id);
+        const std::string_view text = v != value.end() ? std::string_view(v->second) : c.text;
+        const wxString want = wxString::FromUTF8(text.data(), text.size());
+        EXPECT_EQ(Shown(w), want);
+        EXPECT_EQ(w->IsThisEnabled(), enabled.count(c.id) == 1);
+        EXPECT_EQ(w->IsShown(), c.id != IDC_BTN_HELLO);
+    }
+}
+
+TEST_F(WxPanel, CombosListTheirEntriesAsShown) {
+    const auto list = [&](int id) { return window->GetComboList(id); };
+    EXPECT_EQ(list(IDC_COMBO_COLUMNS), (std::vector<std::string>{"16", "20", "40", "8"}));
+    EXPECT_EQ(list(IDC_COMBO_ROWS), (std::vector<std::string>{"1", "2", "4"}));
+    EXPECT_EQ(list(IDC_COMBO_PORT).size(), 10u);
+    EXPECT_EQ(list(IDC_COMBO_PORT).back(), "COM10");
+}
+
+TEST_F(WxPanel, ARowEditorRefusesTypingPastTheLimitButKeepsLongerTextItWasGiven) {
+    wxTextCtrl& row = Edit(IDC_EDIT_ROW1);
+    row.ChangeValue("");
+    window->LimitText(IDC_EDIT_ROW1, 16);
+    row.SetInsertionPointEnd();
+    row.WriteText(wxString::FromUTF8("quindici car. è"));  // 15 characters, 16 bytes
+    row.WriteText("x");
+    EXPECT_EQ(row.GetValue(), wxString::FromUTF8("quindici car. èx"));
+    row.WriteText("y");  // the seventeenth
+    EXPECT_EQ(row.GetValue(), wxString::FromUTF8("quindici car. èx"));
+
+    window->SetText(IDC_EDIT_ROW1, "una riga più lunga di otto");
+    window->LimitText(IDC_EDIT_ROW1, 8);
+    EXPECT_EQ(window->GetText(IDC_EDIT_ROW1), "una riga più lunga di otto");
+    row.SetInsertionPoint(0);
+    row.WriteText("z");  // still too long: refused
+    EXPECT_EQ(window->GetText(IDC_EDIT_ROW1), "una riga più lunga di otto");
+    row.Remove(0, 4);    // shortening is always allowed
+    EXPECT_EQ(window->GetText(IDC_EDIT_ROW1), "riga più lunga di otto");
+}
+
+TEST_F(WxPanel, StaticTextsShowAnAmpersandFromTheBoard) {
+    window->SetText(IDC_ANALOG, "1&2");
+    EXPECT_EQ(window->GetText(IDC_ANALOG), "1&2");
+}
+
+TEST_F(WxPanel, SelectingAComboEntryShowsItsWholeText) {
+    dlg.m_strColumns = "4";
+    dlg.ExchangeData(Exchange::ToControls);
+    EXPECT_EQ(window->GetText(IDC_COMBO_COLUMNS), "40");
+    dlg.m_strColumns = "12";
+    dlg.ExchangeData(Exchange::ToControls);
+    EXPECT_EQ(window->GetText(IDC_COMBO_COLUMNS), "12");
+}
+
+TEST_F(WxPanel, TogglesAndEnableStatesFollowThePanel) {
+    window->SetCheck(IDC_CHK_LED3, true);
+    EXPECT_TRUE(window->GetCheck(IDC_CHK_LED3));
+    window->EnableControl(IDC_CHK_LED3, true);
+    EXPECT_TRUE(Control(IDC_CHK_LED3)->IsEnabled());
+}
+
+TEST(WxAbout, TheAboutBoxHoldsItsTemplate) {
+    WxAboutBox about(nullptr);
+    EXPECT_EQ(about.GetTitle(), "Informazioni sul Velmora");
+    std::vector<wxString> labels;
+    for (const wxWindow* w : about.GetChildren()) labels.push_back(w->GetLabel());
+    ASSERT_EQ(labels.size(), 5u);
+    EXPECT_EQ(labels[1], "Velmora, Versione 1.0");
+    EXPECT_EQ(labels[2], "Collaudato con PIC18F2455 e PIC18F2550");
+    EXPECT_EQ(labels[3], "Compatibile con PIC18F4455 e PIC18F4550");
+    EXPECT_EQ(labels[4], "OK");
+    EXPECT_EQ(about.GetAffirmativeId(), IDOK);
+    EXPECT_EQ(about.GetEscapeId(), IDOK);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "no X display: run under xvfb-run\n");
+        return 1;
+    }
+    const int result = RUN_ALL_TESTS();
+    wxEntryCleanup();
+    return result;
+}
