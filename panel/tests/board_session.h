@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 struct BoardSession : ::testing::Test {
     FakeView view;
@@ -32,6 +33,13 @@ struct BoardSession : ::testing::Test {
         ASSERT_TRUE(view.messages.empty()) << view.messages.front();
         ASSERT_NE(dlg.m_hComm, port::kNoPort);
         view.log.clear();
+    }
+    // Waits up to 2 s for the board's state to satisfy `pred`.
+    template <class Pred>
+    bool BoardShows(Pred pred) {
+        for (int i = 0; i < 200 && !pred(board.State()); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return pred(board.State());
     }
     // Everything the board received, once `count` bytes came (or 2 s passed).
     std::string Wire(std::size_t count) {
