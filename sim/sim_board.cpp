@@ -14,9 +14,6 @@
 namespace sim {
 namespace {
 
-// Bytes of one command arrive together; a pause this long ends a burst.
-constexpr int kBurstGapMs = 2;
-
 struct SwitchCommand {
     std::string_view text;
     int output;  // 0..3 LEDs, 4 buzzer
@@ -130,17 +127,11 @@ std::string SimBoard::TemperatureReply(double celsius) {
 }
 
 void SimBoard::Serve() {
-    std::string burst;
     while (!m_stop) {
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
-        const int n = ::poll(fds, 2, burst.empty() ? -1 : kBurstGapMs);
+        const int n = ::poll(fds, 2, -1);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 || (fds[1].revents & POLLIN) != 0) break;
-        if (n == 0) {  // the burst is over
-            Handle(burst);
-            burst.clear();
-            continue;
-        }
         char buf[4096];
         const ssize_t got = ::read(m_master, buf, sizeof buf);
         if (got <= 0) {
@@ -148,18 +139,22 @@ void SimBoard::Serve() {
             ::poll(nullptr, 0, 5);
             continue;
         }
-        burst.append(buf, static_cast<std::size_t>(got));
+        const std::string chunk(buf, static_cast<std::size_t>(got));
+        const auto at = std::chrono::steady_clock::now();
+        Handle(chunk);
         {
+            // Counted once handled, so a waiter sees the state it changed.
             std::lock_guard lock(m_mutex);
-            m_chunks.push_back({std::chrono::steady_clock::now(),
-                                std::string(buf, static_cast<std::size_t>(got))});
-            m_total += static_cast<std::size_t>(got);
+            m_chunks.push_back({at, chunk});
+            m_total += chunk.size();
         }
         m_arrived.notify_all();
     }
 }
 
 void SimBoard::Handle(const std::string& burst) {
+    // The panel writes each command in one write(), which reaches the
+    // board whole; a read can hold several when the board was slow.
     std::size_t i = 0;
     while (i < burst.size()) {
         const std::string_view rest = std::string_view(burst).substr(i);
@@ -179,7 +174,7 @@ void SimBoard::Handle(const std::string& burst) {
             i += 2;
             continue;
         case 'w': {
-            // The text command has no length on the wire: it is the rest of the burst.
+            // The text command has no length on the wire: it is the rest of the read.
             const std::string_view text = rest.substr(1, BoardState::kColumns);
             std::string& line = s.display[static_cast<std::size_t>(s.cursorRow - 1)];
             line.replace(0, text.size(), text);

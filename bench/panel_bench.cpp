@@ -1,0 +1,155 @@
+// Figures for the link and the poll against the simulated board answering
+// at once: system calls and heap allocations per command, the panel's own
+// time in a tick with both acquisitions, and how long a silent board holds
+// one tick. Prints a table; asserts nothing.
+#include "link/board_commands.h"
+#include "panel/panel_dlg.h"
+#include "panel/tests/fake_view.h"
+#include "res/resource.h"
+#include "sim/sim_board.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <new>
+#include <vector>
+
+#include <dlfcn.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<bool> g_counting{false};
+std::atomic<long> g_writes{0}, g_reads{0}, g_polls{0}, g_allocs{0};
+std::atomic<long long> g_pollNs{0};  // time spent waiting in poll()
+
+template <class F>
+F Next(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+using Clock = std::chrono::steady_clock;
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+}  // namespace
+
+// Counting wrappers around the calls the port backend makes. Only the
+// benchmark's main thread counts (the board's thread is left out).
+thread_local bool t_mainThread = false;
+
+extern "C" ssize_t write(int fd, const void* buf, size_t n) {
+    static const auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (g_counting && t_mainThread) ++g_writes;
+    return real(fd, buf, n);
+}
+
+extern "C" ssize_t read(int fd, void* buf, size_t n) {
+    static const auto real = Next<ssize_t (*)(int, void*, size_t)>("read");
+    if (g_counting && t_mainThread) ++g_reads;
+    return real(fd, buf, n);
+}
+
+extern "C" int poll(struct pollfd* fds, nfds_t n, int timeout) {
+    static const auto real = Next<int (*)(struct pollfd*, nfds_t, int)>("poll");
+    if (!(g_counting && t_mainThread)) return real(fds, n, timeout);
+    ++g_polls;
+    const auto start = Clock::now();
+    const int r = real(fds, n, timeout);
+    g_pollNs += std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+    return r;
+}
+
+void* operator new(std::size_t n) {
+    if (g_counting && t_mainThread) ++g_allocs;
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+struct Counts {
+    double writes, reads, polls, allocs;
+};
+
+Counts Measure(const std::function<void()>& body, int repeat) {
+    g_writes = g_reads = g_polls = g_allocs = 0;
+    g_counting = true;
+    for (int i = 0; i < repeat; ++i) body();
+    g_counting = false;
+    const auto per = [repeat](long n) { return static_cast<double>(n) / repeat; };
+    return {per(g_writes), per(g_reads), per(g_polls), per(g_allocs)};
+}
+
+}  // namespace
+
+int main() {
+    t_mainThread = true;
+    sim::SimBoard board;
+    if (!board.Ok()) return 1;
+    FakeView view;
+    CPanelDlg dlg(view);
+    dlg.OnInitDialog();
+    view.text[IDC_COMBO_PORT] = board.Path();
+    dlg.OnEvent({PanelEventKind::Click, IDC_BTN_ON});
+    if (dlg.m_hComm == port::kNoPort) {
+        std::fprintf(stderr, "cannot connect to the simulated board\n");
+        return 1;
+    }
+    unsigned char* buf = dlg.m_szBuffer;
+    const std::string text = "Riga di prova con è e °";
+
+    struct Row {
+        const char* name;
+        std::function<void()> body;
+    };
+    const std::vector<Row> commands = {
+        {"layout \"c\"", [&] { dlg.WritePort(CmdLayout({buf, 512})); }},
+        {"locate row 1", [&] { dlg.WritePort(CmdLocate({buf, 512}, 1)); }},
+        {"text, 40 columns", [&] { dlg.WritePort(CmdText({buf, 512}, text, 40)); }},
+        {"switch LED 1 off", [&] { dlg.WritePort(CmdSwitch({buf, 512}, Output::Led1, false)); }},
+        {"analog \"a\" + read 4", [&] { dlg.WritePort(CmdAnalog({buf, 512})); dlg.ReadPort(4); }},
+    };
+    std::printf("%-26s %8s %8s %8s %8s\n", "per command", "write()", "read()", "poll()", "new");
+    for (const Row& r : commands) {
+        const Counts c = Measure(r.body, 200);
+        std::printf("%-26s %8.2f %8.2f %8.2f %8.2f\n", r.name, c.writes, c.reads, c.polls, c.allocs);
+        // Let the board read what came, so no reply waits behind a flood.
+        ::poll(nullptr, 0, 50);
+    }
+
+    // A tick with both acquisitions, the board answering at once.
+    view.checked[IDC_CHK_ACQ_ANALOG] = view.checked[IDC_CHK_ACQ_TEMP] = true;
+    std::vector<double> total, own;
+    for (int i = 0; i < 300; ++i) {
+        g_pollNs = 0;
+        g_counting = true;
+        const auto start = Clock::now();
+        dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL});
+        const auto spent = Clock::now() - start;
+        g_counting = false;
+        total.push_back(Ms(spent));
+        own.push_back(Ms(spent) - static_cast<double>(g_pollNs) / 1e6);
+    }
+    std::ranges::sort(total);
+    std::ranges::sort(own);
+    std::printf("\ntick, both acquisitions (%s, %s):\n", view.text[IDC_ANALOG].c_str(),
+                view.text[IDC_TEMP].c_str());
+    std::printf("  whole tick      median %.3f ms, p95 %.3f ms\n", total[150], total[285]);
+    std::printf("  panel's own     median %.3f ms, p95 %.3f ms  (target < 1 ms)\n", own[150],
+                own[285]);
+
+    board.SetReply(sim::Reply::Never);
+    const auto start = Clock::now();
+    dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL});
+    const double silent = Ms(Clock::now() - start);
+    std::printf("\nsilent board, one tick: %.1f ms = %.2f x the read bound of %d ms (target <= 2)\n",
+                silent, silent / port::kReadBoundMs, port::kReadBoundMs);
+    dlg.ClosePort();
+    return 0;
+}
