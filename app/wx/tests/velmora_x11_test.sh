@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real velmora binary on an X display of its own: its window, keyboard
+# The real velmora binary on an X display (run it under xvfb-run): its window, keyboard
 # mnemonics, a failure box, a connect to the simulated board through a
 # pseudo-terminal, the About box through the system menu stand-in, and
 # screenshots of each (written to the folder given third).
@@ -47,13 +47,7 @@ gone() {
 }
 keys() { xdotool windowfocus --sync "$panel" 2>/dev/null || true; xdotool key --delay 50 "$@"; }
 
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 150); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 
 cd "$work"  # "COM3" here leads nowhere until the board links it
 "$velmora" >velmora.log 2>&1 &
