@@ -10,7 +10,7 @@ bool CSerialLink::OpenPort() {
     return m_hComm != port::kNoPort;
 }
 
-CSerialLink::ConfigureResult CSerialLink::ConfigurePort() {
+CSerialLink::ConfigureResult CSerialLink::ConfigureLine() {
     m_dcb = {};
     port::PrepareSettings(m_dcb);
     m_bResult = port::GetState(m_hComm, m_dcb) ? 1 : 0;

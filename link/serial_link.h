@@ -31,7 +31,7 @@ public:
     // the failing call's flag in m_bResult and the port closed again, so that
     // the next connect to it can work.
     enum class ConfigureResult { Ok, GetStateFailed, SetStateFailed };
-    ConfigureResult ConfigurePort();
+    ConfigureResult ConfigureLine();
     // Sends the first `count` bytes of m_szBuffer; the flag goes to m_bResult.
     bool WritePort(std::int32_t count);
     // Reads up to `count` bytes into m_szBuffer; m_bResult is left alone.

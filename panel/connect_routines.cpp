@@ -11,7 +11,7 @@ void CPanelDlg::OnBtnOn() {
         ShowPortError(kErrCreateFile);
         return;
     }
-    switch (ConfigurePort()) {
+    switch (ConfigureLine()) {
     case ConfigureResult::GetStateFailed: ShowPortError(kErrGetCommState); return;
     case ConfigureResult::SetStateFailed: ShowPortError(kErrSetCommState); return;
     case ConfigureResult::Ok: break;

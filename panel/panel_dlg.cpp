@@ -5,7 +5,7 @@
 
 CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)
     : m_view(view), m_localTime(std::move(localTime)) {
-    m_hIcon = m_view.LoadIcon(IDR_MAINFRAME);
+    m_hIcon = m_view.LoadIconResource(IDR_MAINFRAME);
 }
 
 std::tm CPanelDlg::SystemLocalTime() {
@@ -42,7 +42,7 @@ bool CPanelDlg::OnInitDialog() {
 
 void CPanelDlg::ShowModalMessage(std::string_view text) {
     ++m_nOpenMessages;
-    m_view.MessageBox(text);
+    m_view.ShowMessage(text);
     --m_nOpenMessages;
 }
 

@@ -29,12 +29,12 @@ public:
     virtual void SelectComboEntry(int id, int index) = 0;
     virtual void FocusControl(int id) = 0;
     // Modal, one OK button, no icon, the program's name as caption.
-    virtual void MessageBox(std::string_view text) = 0;
+    virtual void ShowMessage(std::string_view text) = 0;
     virtual void StartTimer(int id, unsigned periodMs) = 0;
     virtual void EndDialog(int result) = 0;
     virtual void AppendSystemMenuSeparator() = 0;
     virtual void AppendSystemMenuItem(int command, std::string_view text) = 0;
-    virtual IconHandle LoadIcon(int resourceId) = 0;
+    virtual IconHandle LoadIconResource(int resourceId) = 0;
     virtual void SetIcon(IconHandle icon, bool large) = 0;
     // Runs the dialog of that template modally until it ends; its result.
     virtual int RunModal(int templateId) = 0;

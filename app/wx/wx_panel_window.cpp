@@ -148,7 +148,7 @@ void WxPanelWindow::SelectComboEntry(int id, int index) {
 
 void WxPanelWindow::FocusControl(int id) { m_controls.at(id)->SetFocus(); }
 
-void WxPanelWindow::MessageBox(std::string_view text) {
+void WxPanelWindow::ShowMessage(std::string_view text) {
     wxMessageDialog box(this, FromUtf8(text), FromUtf8(m_programName), wxOK | wxICON_NONE);
     box.ShowModal();
 }
@@ -184,7 +184,7 @@ void WxPanelWindow::ShowSystemMenu() {
         Route(PanelEventKind::SysCommand, m_systemMenu[static_cast<std::size_t>(chosen) - 1].command);
 }
 
-IconHandle WxPanelWindow::LoadIcon(int resourceId) {
+IconHandle WxPanelWindow::LoadIconResource(int resourceId) {
     // One icon resource: its handle is its id; the images come from res/.
     return resourceId;
 }

@@ -42,12 +42,12 @@ public:
     std::vector<std::string> GetComboList(int id) override;
     void SelectComboEntry(int id, int index) override;
     void FocusControl(int id) override;
-    void MessageBox(std::string_view text) override;
+    void ShowMessage(std::string_view text) override;
     void StartTimer(int id, unsigned periodMs) override;
     void EndDialog(int result) override;
     void AppendSystemMenuSeparator() override;
     void AppendSystemMenuItem(int command, std::string_view text) override;
-    IconHandle LoadIcon(int resourceId) override;
+    IconHandle LoadIconResource(int resourceId) override;
     void SetIcon(IconHandle icon, bool large) override;
     int RunModal(int templateId) override;
 

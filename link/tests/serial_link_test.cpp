@@ -25,7 +25,7 @@ struct TestLink : CSerialLink {
 
     bool Connect(const std::string& name) {
         m_pszPortName = name.c_str();
-        return OpenPort() && ConfigurePort() == ConfigureResult::Ok;
+        return OpenPort() && ConfigureLine() == ConfigureResult::Ok;
     }
     std::int32_t Put(std::string_view bytes) {
         std::memcpy(m_szBuffer, bytes.data(), bytes.size());

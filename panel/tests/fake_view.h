@@ -49,7 +49,7 @@ public:
         text[id] = lists[id].at(static_cast<std::size_t>(index));
     }
     void FocusControl(int id) override { focus = id; }
-    void MessageBox(std::string_view t) override {
+    void ShowMessage(std::string_view t) override {
         log.push_back("message " + std::string(t));
         messages.emplace_back(t);
         if (whileMessageOpen) whileMessageOpen();
@@ -65,7 +65,7 @@ public:
     void AppendSystemMenuItem(int command, std::string_view t) override {
         log.push_back("menu " + std::to_string(command) + " " + std::string(t));
     }
-    IconHandle LoadIcon(int resourceId) override { return 7000 + resourceId; }
+    IconHandle LoadIconResource(int resourceId) override { return 7000 + resourceId; }
     void SetIcon(IconHandle icon, bool large) override {
         log.push_back(std::string("icon ") + (large ? "large " : "small ") + std::to_string(icon));
     }

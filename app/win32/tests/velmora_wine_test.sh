@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# velmora.exe under Wine on an X display (run it under xvfb-run), its COM3
+# mapped to the simulated board's pseudo-terminal in the Wine prefix. The
+# same session of clicks runs against the Linux build too, and the bytes at
+# the board must be the same. Screenshots of the window and the About box
+# go to the folder given last.
+#   velmora_wine_test.sh VELMORA_EXE VELMORA_LINUX VELMORA_BOARD SCREENSHOT_DIR
+set -euo pipefail
+exe=$(realpath "$1") linux=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
+mkdir -p "$shots"
+: "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
+export WINEDEBUG=-all
+# A Wine server left from a program without a display would keep this one's
+# windows from showing: start from none.
+wineserver -k 2>/dev/null || true
+wineserver -w
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wineserver -k 2>/dev/null || true
+    rm -f "$WINEPREFIX/dosdevices/com3"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" >&2; done
+    exit 1
+}
+[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+
+named() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id"
+    done
+    return 0
+}
+window() {
+    local id
+    for _ in $(seq $((${2:-20} * 10))); do
+        id=$(named "$1" | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+gone() {
+    for _ in $(seq 50); do
+        [ -z "$(named "$1")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the middle of a control given in dialog units of the 321 x 201
+# template: both builds lay the template out in proportion to their window.
+click() {
+    local x=$1 y=$2 cx=$3 cy=$4 X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    xdotool mousemove $((X + (2 * x + cx) * WIDTH / 642)) $((Y + (2 * y + cy) * HEIGHT / 402)) click 1
+    sleep 0.3
+}
+
+# One session: connect, LED 1, row 1, both acquisitions, one tick, disconnect.
+# Prints what the board received, one line a read, in hex.
+session() {
+    local name=$1; shift
+    "$board" --link "$work/COM3" >"$work/$name.board" 2>&1 &
+    local bpid=$!
+    for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
+    ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"
+    (cd "$work" && exec "$@") >"$work/$name.log" 2>&1 &
+    local app=$!
+    pids+=("$bpid" "$app")
+    # A new prefix's first window takes Wine a while (fonts, registry).
+    win=$(window Velmora 90) || fail "$name: no window titled Velmora"
+    sleep 1
+    click 101 17 50 14   # "&On"
+    click 191 153 26 12  # "LED 1"
+    click 257 73 50 14   # row 1 "Aggiorna"
+    click 126 165 46 10  # analog "Acquisisci"
+    click 126 152 46 10  # temperature "Acquisisci"
+    for _ in $(seq 40); do grep -q '^61 $' "$work/$name.board" && grep -q '74 $' "$work/$name.board" && break; sleep 0.1; done
+    [ -n "$(named velmora)" ] && fail "$name: a message box is open"
+    import -window "$win" "$shots/$name-connected.png"
+    click 169 17 50 14   # "Off"
+    if [ "$name" = windows ]; then
+        # The real system menu: Alt+Space, then the About item's mnemonic.
+        xdotool key alt+space
+        sleep 0.5
+        xdotool key i
+        about=$(window "Informazioni sul Velmora" 10) || fail "no About box from the system menu"
+        sleep 0.5
+        import -window "$about" "$shots/windows-about.png"
+        xdotool windowfocus --sync "$about" 2>/dev/null || true
+        xdotool key Return
+        gone "Informazioni sul Velmora" || fail "Enter did not close the About box"
+    fi
+    click 258 171 50 16  # "&Chiudi"
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "$name: \"Chiudi\" did not end the program"
+    kill "$bpid"
+    wait "$bpid" 2>/dev/null || true
+    tail -n +2 "$work/$name.board"
+}
+
+# The poll may tick any number of times: "a", "T", "t" lines stand for it.
+traffic() { tr -d '\n' | sed -E 's/(61 |54 |74 )+$/<poll>/'; }
+
+win=
+windows=$(session windows wine "$exe" | traffic)
+linux=$(session linux "$linux" | traffic)
+echo "windows: $windows"
+echo "linux:   $linux"
+want="4C 45 44 62 31 6F 6E 6C 11 77 52 69 67 61 20 31 20 20 20 20 20 20 20 20 20 20 <poll>"
+[ "$windows" = "$want" ] || fail "the Windows build sent other bytes than expected"
+[ "$windows" = "$linux" ] || fail "the two builds sent different bytes"
+echo "velmora.exe under Wine: all checks passed"

@@ -1,0 +1,57 @@
+// Win32 frontend of the panel: the dialog from template 102 in the
+// executable's resources, run by DialogBoxParamW, implementing PanelView
+// over the native controls and handing every message to the panel.
+//
+//  [X] Native controls from the resource template (the dialog manager's
+//      own layout, tab order, mnemonics, Enter = IDOK, Escape = IDCANCEL).
+//  [X] Combo lists filled from res/ at WM_INITDIALOG, as the template's
+//      initial data.
+//  [X] The real system menu with the About item; WM_SYSCOMMAND routed.
+//  [X] Message boxes: MB_OK, no icon, the executable's name as caption.
+//  [X] UTF-8 in the panel, UTF-16 at the window.
+#ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
+#define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
+
+#include "panel/panel_dlg.h"
+
+#include <windows.h>
+
+#include <string>
+
+class Win32PanelWindow : public PanelView {
+public:
+    Win32PanelWindow(HINSTANCE instance, std::string programName);
+
+    // Runs template 102 modally with `dlg` behind it; the dialog's result.
+    int Run(CPanelDlg& dlg);
+
+    void EnableControl(int id, bool enable) override;
+    std::string GetText(int id) override;
+    void SetText(int id, std::string_view text) override;
+    bool GetCheck(int id) override;
+    void SetCheck(int id, bool pressed) override;
+    void LimitText(int id, int chars) override;
+    std::vector<std::string> GetComboList(int id) override;
+    void SelectComboEntry(int id, int index) override;
+    void FocusControl(int id) override;
+    void ShowMessage(std::string_view text) override;
+    void StartTimer(int id, unsigned periodMs) override;
+    void EndDialog(int result) override;
+    void AppendSystemMenuSeparator() override;
+    void AppendSystemMenuItem(int command, std::string_view text) override;
+    IconHandle LoadIconResource(int resourceId) override;
+    void SetIcon(IconHandle icon, bool large) override;
+    int RunModal(int templateId) override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
+
+    HINSTANCE m_instance;
+    std::string m_programName;
+    HWND m_hwnd = nullptr;
+    CPanelDlg* m_dlg = nullptr;
+};
+
+#endif

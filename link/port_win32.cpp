@@ -1,0 +1,71 @@
+// Win32 serial port backend (kernel32): CreateFileA with no sharing, the DCB
+// through GetCommState / SetCommState, synchronous WriteFile and ReadFile
+// bounded by COMMTIMEOUTS.
+#include "link/port_backend.h"
+
+#include "link/port_name.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+namespace port {
+namespace {
+
+static_assert(sizeof(DCB) <= sizeof(Settings::bytes));
+
+DCB& Dcb(Settings& s) { return *reinterpret_cast<DCB*>(s.bytes); }
+const DCB& Dcb(const Settings& s) { return *reinterpret_cast<const DCB*>(s.bytes); }
+
+HANDLE H(Handle h) { return reinterpret_cast<HANDLE>(h); }
+
+}  // namespace
+
+Handle Open(const char* name) {
+    // "COM10" and above open only through the device namespace.
+    const std::string path = DevicePath(name);
+    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+    return h == INVALID_HANDLE_VALUE ? kNoPort : reinterpret_cast<Handle>(h);
+}
+
+void PrepareSettings(Settings& dcb) { Dcb(dcb).DCBlength = sizeof(DCB); }
+
+bool GetState(Handle h, Settings& dcb) { return ::GetCommState(H(h), &Dcb(dcb)) != FALSE; }
+
+void SetLine115200_8N1(Settings& dcb) {
+    DCB& d = Dcb(dcb);
+    d.BaudRate = CBR_115200;
+    d.ByteSize = 8;
+    d.Parity = NOPARITY;
+    d.StopBits = ONESTOPBIT;
+}
+
+bool SetState(Handle h, const Settings& dcb) {
+    DCB d = Dcb(dcb);
+    if (::SetCommState(H(h), &d) == FALSE) return false;
+    // (0, 0, T): a read waits for all its bytes or T ms; a write for T ms.
+    COMMTIMEOUTS t{};
+    t.ReadTotalTimeoutConstant = kReadBoundMs;
+    t.WriteTotalTimeoutConstant = kWriteBoundMs;
+    return ::SetCommTimeouts(H(h), &t) != FALSE;
+}
+
+bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
+    DWORD n = 0;
+    const BOOL ok = ::WriteFile(H(h), data, count, &n, nullptr);
+    written = n;
+    return ok != FALSE;
+}
+
+bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
+    DWORD n = 0;
+    const BOOL ok = ::ReadFile(H(h), data, count, &n, nullptr);
+    got = n;
+    return ok != FALSE;
+}
+
+void Close(Handle h) { ::CloseHandle(H(h)); }
+
+}  // namespace port

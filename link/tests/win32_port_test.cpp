@@ -1,0 +1,97 @@
+// The Win32 port backend under Wine. Without a board: names that cannot be
+// a port. With VELMORA_TEST_PORT naming a COM port that leads to the
+// simulated board (the test script maps it in the Wine prefix): settings,
+// exclusivity, writes, reads and the read bound.
+#include "link/serial_link.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct TestLink : CSerialLink {
+    void ShowPortError(std::string_view) override {}
+    bool Open(const std::string& name) {
+        m_pszPortName = name.c_str();
+        return OpenPort();
+    }
+    std::int32_t Put(std::string_view bytes) {
+        std::memcpy(m_szBuffer, bytes.data(), bytes.size());
+        return static_cast<std::int32_t>(bytes.size());
+    }
+};
+
+TEST(Win32Port, NamesThatAreNoPortFailTheOpen) {
+    for (const std::string name : {"", "COM250", "\\\\.\\COM251", "C:\\no\\such\\file"}) {
+        TestLink link;
+        EXPECT_FALSE(link.Open(name)) << name;
+        EXPECT_EQ(link.m_hComm, port::kNoPort);
+    }
+}
+
+TEST(Win32Port, AFileOpensButHasNoPortSettingsAndIsClosedAgain) {
+    const std::string path = "velmora-not-a-port.txt";
+    std::ofstream(path) << "x";
+    TestLink link;
+    ASSERT_TRUE(link.Open(path));
+    EXPECT_EQ(link.ConfigureLine(), CSerialLink::ConfigureResult::GetStateFailed);
+    EXPECT_EQ(link.m_bResult, 0);
+    EXPECT_EQ(link.m_hComm, port::kNoPort);
+    std::remove(path.c_str());
+}
+
+struct MappedPort : ::testing::Test {
+    std::string name;
+    TestLink link;
+    void SetUp() override {
+        const char* env = std::getenv("VELMORA_TEST_PORT");
+        if (env == nullptr) GTEST_SKIP() << "VELMORA_TEST_PORT names no mapped port";
+        name = env;
+        ASSERT_TRUE(link.Open(name));
+        ASSERT_EQ(link.ConfigureLine(), CSerialLink::ConfigureResult::Ok);
+    }
+    void TearDown() override { link.ClosePort(); }
+};
+
+TEST_F(MappedPort, SettingsReadBackAs115200EightNoneOne) {
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    ASSERT_TRUE(GetCommState(reinterpret_cast<HANDLE>(link.m_hComm), &dcb));
+    EXPECT_EQ(dcb.BaudRate, 115200u);
+    EXPECT_EQ(dcb.ByteSize, 8);
+    EXPECT_EQ(dcb.Parity, NOPARITY);
+    EXPECT_EQ(dcb.StopBits, ONESTOPBIT);
+    EXPECT_TRUE(link.ProbePort());
+}
+
+TEST_F(MappedPort, APortIsOpenedOnceAtATime) {
+    // Wine does not apply share modes to serial devices; Windows does.
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr)
+        GTEST_SKIP() << "share modes on serial devices need Windows itself";
+    TestLink second;
+    EXPECT_FALSE(second.Open(name));
+}
+
+TEST_F(MappedPort, AnalogReadGetsTheBoardsFourBytes) {
+    ASSERT_TRUE(link.WritePort(link.Put("a")));
+    EXPECT_EQ(link.m_dwTransferred, 1u);
+    ASSERT_TRUE(link.ReadPort(4));
+    EXPECT_EQ(link.ReplyText(), "0512");
+}
+
+TEST_F(MappedPort, AReadWithNoReplyEndsAtTheBound) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(link.ReadPort(4));
+    const auto held = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(link.m_dwTransferred, 0u);
+    EXPECT_LT(held, std::chrono::milliseconds(5 * port::kReadBoundMs));
+}
+
+}  // namespace

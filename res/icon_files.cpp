@@ -1,0 +1,194 @@
+#include "res/icon_files.h"
+
+#include "res/app_icon.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <cstdint>
+#include <vector>
+
+namespace res {
+namespace {
+
+struct Rgb {
+    int r, g, b;
+};
+
+void Put16(std::string& out, unsigned v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+void Put32(std::string& out, std::uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+void Put32Big(std::string& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+// The 16 colours of the Windows default palette.
+std::vector<Rgb> Palette16() {
+    return {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+            {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+            {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+            {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+}
+
+// A 6x6x6 colour cube and 40 greys.
+std::vector<Rgb> Palette256() {
+    std::vector<Rgb> p;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 6; ++g)
+            for (int b = 0; b < 6; ++b) p.push_back({r * 51, g * 51, b * 51});
+    for (int i = 0; i < 40; ++i) p.push_back({i * 255 / 39, i * 255 / 39, i * 255 / 39});
+    return p;
+}
+
+int Nearest(const std::vector<Rgb>& palette, Rgb c) {
+    int best = 0, bestDist = 1 << 30;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const int dr = palette[i].r - c.r, dg = palette[i].g - c.g, db = palette[i].b - c.b;
+        const int d = dr * dr + dg * dg + db * db;
+        if (d < bestDist) bestDist = d, best = static_cast<int>(i);
+    }
+    return best;
+}
+
+// One icon image: BITMAPINFOHEADER, palette, colour rows, mask rows,
+// bottom row first, each row padded to four bytes.
+std::string IconImage(int size, int bits) {
+    const std::vector<std::uint32_t> argb = DrawAppIcon(size);
+    const std::vector<Rgb> palette = bits == 4 ? Palette16() : bits == 8 ? Palette256() : std::vector<Rgb>{};
+    const int colorRow = (size * bits + 31) / 32 * 4;
+    const int maskRow = (size + 31) / 32 * 4;
+    std::string out;
+    Put32(out, 40);
+    Put32(out, static_cast<std::uint32_t>(size));
+    Put32(out, static_cast<std::uint32_t>(size * 2));  // colour and mask
+    Put16(out, 1);
+    Put16(out, static_cast<unsigned>(bits));
+    Put32(out, 0);
+    Put32(out, static_cast<std::uint32_t>((colorRow + maskRow) * size));
+    Put32(out, 0);
+    Put32(out, 0);
+    Put32(out, static_cast<std::uint32_t>(palette.size()));
+    Put32(out, 0);
+    for (const Rgb& c : palette) {
+        out += static_cast<char>(c.b);
+        out += static_cast<char>(c.g);
+        out += static_cast<char>(c.r);
+        out += '\0';
+    }
+    const auto pixel = [&](int x, int y) { return argb[static_cast<std::size_t>(y * size + x)]; };
+    const auto opaque = [&](int x, int y) { return (pixel(x, y) >> 24) >= 128; };
+    for (int y = size - 1; y >= 0; --y) {
+        std::string row(static_cast<std::size_t>(colorRow), '\0');
+        for (int x = 0; x < size; ++x) {
+            const std::uint32_t p = opaque(x, y) ? pixel(x, y) : 0;
+            const Rgb c{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                        static_cast<int>(p & 0xFF)};
+            if (bits == 24) {
+                row[static_cast<std::size_t>(x * 3)] = static_cast<char>(c.b);
+                row[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>(c.g);
+                row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>(c.r);
+            } else if (bits == 8) {
+                row[static_cast<std::size_t>(x)] = static_cast<char>(Nearest(palette, c));
+            } else {
+                const int index = Nearest(palette, c);
+                auto& byte = row[static_cast<std::size_t>(x / 2)];
+                byte = static_cast<char>(byte | (x % 2 == 0 ? index << 4 : index));
+            }
+        }
+        out += row;
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        std::string row(static_cast<std::size_t>(maskRow), '\0');
+        for (int x = 0; x < size; ++x)
+            if (!opaque(x, y)) row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+        out += row;
+    }
+    return out;
+}
+
+std::uint32_t Crc32(const std::string& data) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char ch : data) {
+        crc ^= static_cast<unsigned char>(ch);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::string Chunk(const char* type, const std::string& data) {
+    std::string out;
+    Put32Big(out, static_cast<std::uint32_t>(data.size()));
+    const std::string body = type + data;
+    out += body;
+    Put32Big(out, Crc32(body));
+    return out;
+}
+
+}  // namespace
+
+std::string IcoFile() {
+    constexpr int kBits[] = {4, 8, 24};
+    std::vector<std::string> images;
+    std::string dir;
+    Put16(dir, 0);
+    Put16(dir, 1);  // icon
+    Put16(dir, static_cast<unsigned>(std::size(kIconSizes) * std::size(kBits)));
+    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * std::size(kIconSizes) * std::size(kBits));
+    for (int size : kIconSizes) {
+        for (int bits : kBits) {
+            images.push_back(IconImage(size, bits));
+            dir += static_cast<char>(size);
+            dir += static_cast<char>(size);
+            dir += static_cast<char>(bits == 4 ? 16 : 0);  // colours, 0 for 256 or more
+            dir += '\0';
+            Put16(dir, 1);
+            Put16(dir, static_cast<unsigned>(bits));
+            Put32(dir, static_cast<std::uint32_t>(images.back().size()));
+            Put32(dir, offset);
+            offset += static_cast<std::uint32_t>(images.back().size());
+        }
+    }
+    for (const std::string& image : images) dir += image;
+    return dir;
+}
+
+std::string PngFile(int size) {
+    const std::vector<std::uint32_t> argb = DrawAppIcon(size);
+    // Raw RGBA rows, each after a filter byte of 0.
+    std::string raw;
+    for (int y = 0; y < size; ++y) {
+        raw += '\0';
+        for (int x = 0; x < size; ++x) {
+            const std::uint32_t p = argb[static_cast<std::size_t>(y * size + x)];
+            for (int shift : {16, 8, 0, 24}) raw += static_cast<char>((p >> shift) & 0xFF);
+        }
+    }
+    // zlib stream of stored (uncompressed) deflate blocks.
+    std::string z = "\x78\x01";
+    for (std::size_t at = 0; at < raw.size(); at += 65535) {
+        const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
+        z += static_cast<char>(at + n == raw.size() ? 1 : 0);
+        Put16(z, static_cast<unsigned>(n));
+        Put16(z, static_cast<unsigned>(~n & 0xFFFF));
+        z.append(raw, at, n);
+    }
+    std::uint32_t a = 1, b = 0;
+    for (const char ch : raw) {
+        a = (a + static_cast<unsigned char>(ch)) % 65521;
+        b = (b + a) % 65521;
+    }
+    Put32Big(z, b << 16 | a);
+
+    std::string header;
+    Put32Big(header, static_cast<std::uint32_t>(size));
+    Put32Big(header, static_cast<std::uint32_t>(size));
+    header += std::string("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA, no interlace
+    return "\x89PNG\r\n\x1A\n" + Chunk("IHDR", header) + Chunk("IDAT", z) + Chunk("IEND", "");
+}
+
+}  // namespace res

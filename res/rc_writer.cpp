@@ -1,0 +1,106 @@
+#include "res/rc_writer.h"
+
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace res {
+namespace {
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string Rect4(const Rect& r) {
+    return std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.cx) + ", " +
+           std::to_string(r.cy);
+}
+
+std::string Id(int id) { return id < 0 ? "IDC_STATIC" : std::to_string(id); }
+
+std::string Control(const ControlTemplate& c) {
+    const std::string at = Rect4(c.rect);
+    const std::string hidden = (c.flags & kHidden) != 0 ? " | NOT WS_VISIBLE" : "";
+    const std::string sorted = (c.flags & kSorted) != 0 ? " | CBS_SORT" : "";
+    switch (c.kind) {
+    case ControlKind::ComboDropDown:
+        // No CBS_AUTOHSCROLL: the edit parts hold what fits their width.
+        return "COMBOBOX " + Id(c.id) + ", " + at + ", CBS_DROPDOWN" + sorted +
+               " | WS_VSCROLL | WS_TABSTOP" + hidden;
+    case ControlKind::PushButton:
+        return "PUSHBUTTON " + Quoted(c.text) + ", " + Id(c.id) + ", " + at + ", WS_TABSTOP" + hidden;
+    case ControlKind::DefPushButton:
+        return "DEFPUSHBUTTON " + Quoted(c.text) + ", " + Id(c.id) + ", " + at + ", WS_GROUP | WS_TABSTOP" + hidden;
+    case ControlKind::ToggleButton:
+        return "CONTROL " + Quoted(c.text) + ", " + Id(c.id) +
+               ", \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP" + hidden + ", " + at;
+    case ControlKind::Edit:
+        return "EDITTEXT " + Id(c.id) + ", " + at + ", ES_AUTOHSCROLL" + hidden;
+    case ControlKind::Text:
+        return "LTEXT " + Quoted(c.text) + ", " + Id(c.id) + ", " + at + hidden;
+    case ControlKind::TextRight:
+        // Value fields show the board's bytes; an '&' among them is no mnemonic.
+        return "RTEXT " + Quoted(c.text) + ", " + Id(c.id) + ", " + at + ", SS_NOPREFIX" + hidden;
+    case ControlKind::Icon:
+        return "ICON " + std::to_string(c.iconId) + ", " + Id(c.id) + ", " + at;
+    }
+    return {};
+}
+
+std::string Dialog(const DialogTemplate& d) {
+    std::string style = "DS_MODALFRAME | DS_SHELLFONT | WS_POPUP";
+    if ((d.style & kCaption) != 0) style += " | WS_CAPTION";
+    if ((d.style & kSysMenu) != 0) style += " | WS_SYSMENU";
+    if ((d.style & kMinimizeBox) != 0) style += " | WS_MINIMIZEBOX";
+    if ((d.style & kMaximizeBox) != 0) style += " | WS_MAXIMIZEBOX";
+    std::string out = std::to_string(d.id) + " DIALOGEX 0, 0, " + std::to_string(d.cx) + ", " +
+                      std::to_string(d.cy) + "\nSTYLE " + style + "\n";
+    if ((d.style & kAppWindow) != 0) out += "EXSTYLE WS_EX_APPWINDOW\n";
+    out += "CAPTION " + Quoted(d.title) + "\nFONT " + std::to_string(d.pointSize) + ", " +
+           Quoted(d.font) + ", 0, 0, 0x1\nBEGIN\n";
+    for (const ControlTemplate& c : d.controls) out += "    " + Control(c) + "\n";
+    return out + "END\n\n";
+}
+
+}  // namespace
+
+std::string ResourceScript(const std::string& iconFile) {
+    std::string out =
+        "// Written by velmora-res from res/dialog_templates.cpp at build time.\n"
+        "#pragma code_page(65001)\n"
+        "#include <windows.h>\n"
+        "#include \"res/resource.h\"\n\n"
+        "LANGUAGE " + std::to_string(kLanguage & 0x3FF) + ", " + std::to_string(kLanguage >> 10) +
+        "\n\n" + std::to_string(IDR_MAINFRAME) + " ICON " + Quoted(iconFile) + "\n\n" +
+        Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + "STRINGTABLE\nBEGIN\n";
+    for (const StringEntry& s : StringTable())
+        out += "    " + std::to_string(s.id) + ", " + Quoted(s.text) + "\n";
+    out += "END\n\n";
+    const std::string v = std::to_string(kVersion[0]) + "," + std::to_string(kVersion[1]) + "," +
+                          std::to_string(kVersion[2]) + "," + std::to_string(kVersion[3]);
+    const std::string dotted = std::to_string(kVersion[0]) + "." + std::to_string(kVersion[1]) + "." +
+                               std::to_string(kVersion[2]) + "." + std::to_string(kVersion[3]);
+    char block[16];
+    std::snprintf(block, sizeof block, "%04x%04x", kLanguage, kCodePage);
+    out += "1 VERSIONINFO\nFILEVERSION " + v + "\nPRODUCTVERSION " + v +
+           "\nFILEFLAGSMASK 0x3F\nFILEFLAGS 0\nFILEOS VOS_NT_WINDOWS32\nFILETYPE VFT_APP\n"
+           "FILESUBTYPE 0\nBEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n        BLOCK \"" +
+           std::string(block) +
+           "\"\n        BEGIN\n"
+           "            VALUE \"FileDescription\", \"Velmora\"\n"
+           "            VALUE \"FileVersion\", \"" + dotted + "\"\n"
+           "            VALUE \"InternalName\", \"velmora\"\n"
+           "            VALUE \"OriginalFilename\", \"velmora.exe\"\n"
+           "            VALUE \"ProductName\", \"Velmora\"\n"
+           "            VALUE \"ProductVersion\", \"" + dotted + "\"\n"
+           "        END\n    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"
+           "        VALUE \"Translation\", " + std::to_string(kLanguage) + ", " +
+           std::to_string(kCodePage) + "\n    END\nEND\n";
+    return out;
+}
+
+}  // namespace res

@@ -1,0 +1,16 @@
+// The resource script for the Windows build, written from the same tables
+// every frontend builds from.
+#ifndef VELMORA_RES_RC_WRITER_H
+#define VELMORA_RES_RC_WRITER_H
+
+#include <string>
+
+namespace res {
+
+// The .rc text: both dialog templates, the string table, the icon (from
+// `iconFile`) and the version record. UTF-8, with its code page pragma.
+std::string ResourceScript(const std::string& iconFile);
+
+}  // namespace res
+
+#endif

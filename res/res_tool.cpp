@@ -1,0 +1,38 @@
+// velmora-res: writes the resource files that other builds take in.
+//   velmora-res rc DIR           DIR/velmora.rc and DIR/velmora.ico
+//   velmora-res png SIZE FILE    the icon as a PNG image of SIZE pixels
+#include "res/icon_files.h"
+#include "res/rc_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool Write(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string_view verb = argc > 1 ? argv[1] : "";
+    if (verb == "rc" && argc == 3) {
+        const std::string dir = argv[2];
+        if (Write(dir + "/velmora.ico", res::IcoFile()) &&
+            Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico")))
+            return 0;
+    } else if (verb == "png" && argc == 4) {
+        if (Write(argv[3], res::PngFile(std::atoi(argv[2])))) return 0;
+    } else {
+        std::fprintf(stderr, "usage: velmora-res rc DIR | velmora-res png SIZE FILE\n");
+        return 2;
+    }
+    std::perror("velmora-res");
+    return 1;
+}
