@@ -1,5 +1,6 @@
 #include "app/win32/win32_panel_window.h"
 
+#include "link/port_discovery.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
@@ -80,6 +81,10 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             for (std::string_view entry : c.list)
                 ::SendMessageW(Item(c.id), CB_ADDSTRING, 0,
                                reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+        // After the template's list, the ports present as the window opens.
+        for (const std::string& name : port::PresentPorts())
+            ::SendMessageW(Item(IDC_COMBO_PORT), CB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(Wide(name).c_str()));
         return m_dlg->OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED)

@@ -4,6 +4,7 @@
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_template.h"
 #include "link/cp1252.h"
+#include "link/port_discovery.h"
 #include "res/resource.h"
 
 #include <wx/button.h>
@@ -35,6 +36,9 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
       m_programName(std::move(programName)),
       m_timer(this) {
     m_controls = BuildFromTemplate(*this, res::PanelTemplate());
+    // After the template's list, the ports present as the window opens.
+    for (const std::string& name : port::PresentPorts())
+        dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT)).Append(FromUtf8(name));
     m_systemMenu.push_back({kScClose, "&Chiudi\tAlt+F4"});
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Route(PanelEventKind::Click, e.GetId()); });

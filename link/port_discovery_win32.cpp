@@ -1,0 +1,35 @@
+// Windows port discovery: the COM names the serial drivers publish under
+// HKLM\HARDWARE\DEVICEMAP\SERIALCOMM.
+#include "link/port_discovery.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace port {
+
+std::vector<std::string> PresentPorts() {
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return ports;
+    for (DWORD i = 0;; ++i) {
+        char name[256], value[256];
+        DWORD nameSize = sizeof name, valueSize = sizeof value, type = 0;
+        if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(value),
+                            &valueSize) != ERROR_SUCCESS)
+            break;
+        if (type == REG_SZ && valueSize > 0) ports.emplace_back(value, ::strnlen(value, valueSize));
+    }
+    ::RegCloseKey(key);
+    // COM1..COM10 are in the list already; the rest in number order.
+    const auto number = [](const std::string& s) {
+        return s.size() > 3 && s.compare(0, 3, "COM") == 0 ? std::atoi(s.c_str() + 3) : 0;
+    };
+    std::erase_if(ports, [&](const std::string& p) { return number(p) >= 1 && number(p) <= 10; });
+    std::ranges::sort(ports, [&](const std::string& a, const std::string& b) { return number(a) < number(b); });
+    return ports;
+}
+
+}  // namespace port
