@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and opens the panel.
+# Installs what is missing, builds, and opens the panel beside the
+# simulated board: press "On" and the panel talks to it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/deps.sh"
 install_missing "${BUILD_PACKAGES[@]}"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF >/dev/null
 cmake --build "$root/build" -j"$(nproc)"
-exec "$root/build/velmora"
+exec "$root/scripts/launch.sh" "$root/build"

@@ -68,7 +68,7 @@ click() {
 # Prints what the board received, one line a read, in hex.
 session() {
     local name=$1; shift
-    "$board" --link "$work/COM3" >"$work/$name.board" 2>&1 &
+    "$board" --no-window --link "$work/COM3" >"$work/$name.board" 2>&1 &
     local bpid=$!
     for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
     ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"

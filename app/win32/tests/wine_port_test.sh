@@ -6,7 +6,7 @@ set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
 export WINEDEBUG=-all
 log=$(mktemp)
-"$2" >"$log" 2>&1 &
+"$2" --no-window >"$log" 2>&1 &
 board=$!
 trap 'kill $board 2>/dev/null; rm -f "$log" "$WINEPREFIX/dosdevices/com7"' EXIT
 for _ in $(seq 50); do [ -s "$log" ] && break; sleep 0.1; done

@@ -67,7 +67,7 @@ xdotool key Return
 gone velmora || fail "the message box did not close on Enter"
 
 # The simulated board answers as COM3; Alt+O connects, Alt+A applies the layout.
-"$board" --link COM3 >board.log 2>&1 &
+"$board" --no-window --link COM3 >board.log 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -L COM3 ] && break; sleep 0.1; done
 keys alt+o

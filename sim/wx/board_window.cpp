@@ -1,0 +1,142 @@
+#include "sim/wx/board_window.h"
+
+#include "link/cp1252.h"
+#include "sim/board_cli.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <wx/dcbuffer.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace {
+
+wxString FromUtf8(const std::string& s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+}  // namespace
+
+// The display and the outputs, drawn from the board's state.
+class BoardFace : public wxPanel {
+public:
+    explicit BoardFace(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        m_font = wxFont(wxFontInfo(13).Family(wxFONTFAMILY_TELETYPE));
+        int w = 0, h = 0;
+        GetTextExtent(wxString('M', sim::BoardState::kColumns), &w, &h, nullptr, nullptr, &m_font);
+        m_cell = wxSize(w / sim::BoardState::kColumns + 1, h);
+        // A margin: the paint context's metrics can run a little wider.
+        SetMinSize(wxSize(std::max(m_cell.x * sim::BoardState::kColumns * 11 / 10 + 40, 480),
+                          m_cell.y * sim::BoardState::kRows + 90));
+        Bind(wxEVT_PAINT, &BoardFace::OnPaint, this);
+    }
+    void Show(const sim::BoardState& state) {
+        m_state = state;
+        wxWindow::Refresh(false);
+    }
+
+private:
+    void OnPaint(wxPaintEvent&) {
+        wxAutoBufferedPaintDC dc(this);
+        dc.SetBackground(wxBrush(wxColour(30, 70, 90)));
+        dc.Clear();
+        // The display: a green glass, each row as the text commands left it.
+        const wxRect glass(12, 12, GetClientSize().x - 24, m_cell.y * sim::BoardState::kRows + 16);
+        dc.SetBrush(wxBrush(wxColour(140, 204, 76)));
+        dc.SetPen(wxPen(wxColour(20, 40, 20), 2));
+        dc.DrawRoundedRectangle(glass, 6);
+        dc.SetFont(m_font);
+        dc.SetTextForeground(wxColour(20, 50, 15));
+        for (int r = 0; r < sim::BoardState::kRows; ++r)
+            dc.DrawText(FromUtf8(cp1252::ToUtf8(m_state.display[static_cast<std::size_t>(r)])),
+                        glass.x + 8, glass.y + 8 + r * m_cell.y);
+        // LEDs 1 to 4 and the buzzer, lit as the switch commands set them.
+        const wxColour lit[] = {wxColour(60, 140, 255), wxColour(240, 40, 30), wxColour(60, 140, 255),
+                                wxColour(40, 220, 60)};
+        const int y = glass.GetBottom() + 36;
+        dc.SetTextForeground(*wxWHITE);
+        dc.SetFont(GetFont());
+        for (int i = 0; i < 5; ++i) {
+            const bool on = i < 4 ? m_state.leds[static_cast<std::size_t>(i)] : m_state.buzzer;
+            const wxColour colour = i < 4 ? lit[i] : wxColour(255, 200, 40);
+            dc.SetPen(wxPen(*wxBLACK, 2));
+            dc.SetBrush(wxBrush(on ? colour : colour.ChangeLightness(35)));
+            const int x = 40 + i * 90;
+            dc.DrawCircle(x, y, 14);
+            dc.DrawText(i < 4 ? wxString::Format("LED %d", i + 1) : wxString("BUZ 1"), x + 20, y - 8);
+        }
+    }
+
+    sim::BoardState m_state;
+    wxFont m_font;
+    wxSize m_cell;
+};
+
+BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
+    : wxFrame(nullptr, wxID_ANY, "Velmora - scheda simulata"), m_board(board), m_timer(this) {
+    auto* root = new wxPanel(this);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    wxString port = "Porta: " + FromUtf8(board.Path());
+    if (!linkName.empty()) port += "   (" + FromUtf8(linkName) + ")";
+    sizer->Add(new wxStaticText(root, wxID_ANY, port), 0, wxALL, 8);
+    m_face = new BoardFace(root);
+    sizer->Add(m_face, 0, wxLEFT | wxRIGHT | wxEXPAND, 8);
+
+    const sim::BoardState state = board.State();
+    auto* inputs = new wxFlexGridSizer(3, 6, 8);
+    inputs->AddGrowableCol(1);
+    inputs->Add(new wxStaticText(root, wxID_ANY, "Ingresso analogico:"), 0, wxALIGN_CENTER_VERTICAL);
+    m_analog = new wxSlider(root, wxID_ANY, state.analog, 0, 1023);
+    inputs->Add(m_analog, 1, wxEXPAND);
+    m_analogValue = new wxStaticText(root, wxID_ANY, FromUtf8(sim::SimBoard::AnalogReply(state.analog)));
+    inputs->Add(m_analogValue, 0, wxALIGN_CENTER_VERTICAL);
+    inputs->Add(new wxStaticText(root, wxID_ANY, FromUtf8("Temperatura (°C):")), 0, wxALIGN_CENTER_VERTICAL);
+    m_temperature = new wxSpinCtrlDouble(root, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                         wxSP_ARROW_KEYS, -40.0, 125.0, state.temperature, 0.5);
+    m_temperature->SetDigits(1);
+    inputs->Add(m_temperature, 0);
+    inputs->AddSpacer(0);
+    sizer->Add(inputs, 0, wxALL | wxEXPAND, 8);
+
+    sizer->Add(new wxStaticText(root, wxID_ANY, "Byte ricevuti:"), 0, wxLEFT | wxRIGHT, 8);
+    m_log = new wxTextCtrl(root, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(-1, 120),
+                           wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+    m_log->SetFont(wxFont(wxFontInfo(9).Family(wxFONTFAMILY_TELETYPE)));
+    sizer->Add(m_log, 1, wxALL | wxEXPAND, 8);
+    root->SetSizer(sizer);
+    sizer->SetSizeHints(this);
+
+    m_analog->Bind(wxEVT_SLIDER, [this](wxCommandEvent&) {
+        m_board.SetAnalog(m_analog->GetValue());
+        m_analogValue->SetLabel(FromUtf8(sim::SimBoard::AnalogReply(m_analog->GetValue())));
+    });
+    m_temperature->Bind(wxEVT_SPINCTRLDOUBLE,
+                        [this](wxSpinDoubleEvent&) { m_board.SetTemperature(m_temperature->GetValue()); });
+    Bind(wxEVT_TIMER, &BoardWindow::Refresh, this);
+    m_timer.Start(100);
+}
+
+void BoardWindow::Refresh(wxTimerEvent&) {
+    m_face->Show(m_board.State());
+    const std::vector<sim::Chunk> chunks = m_board.Chunks();
+    wxString lines;
+    for (; m_chunksShown < chunks.size(); ++m_chunksShown) {
+        const std::string hex = sim::HexLine(chunks[m_chunksShown].bytes);
+        std::printf("%s\n", hex.c_str());
+        std::fflush(stdout);
+        lines += hex;
+        // Printable bytes beside the hex, the rest as dots.
+        lines += "  ";
+        for (const unsigned char c : chunks[m_chunksShown].bytes) lines += (c >= 0x20 && c < 0x7F) ? wxUniChar(c) : wxUniChar('.');
+        lines += "\n";
+    }
+    if (!lines.empty()) {
+        m_log->AppendText(lines);
+        // Keep the last few hundred lines.
+        if (m_log->GetNumberOfLines() > 500) m_log->Remove(0, m_log->XYToPosition(0, 100));
+    }
+}

@@ -1,0 +1,36 @@
+// The simulated board's window (wxWidgets): its character display as the
+// panel drives it, the four LEDs and the buzzer, a slider for the analog
+// input and a control for the temperature that its replies carry, the port
+// it serves, and the bytes it receives scrolling in a log.
+#ifndef VELMORA_SIM_WX_BOARD_WINDOW_H
+#define VELMORA_SIM_WX_BOARD_WINDOW_H
+
+#include "sim/sim_board.h"
+
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+class wxSlider;
+class wxSpinCtrlDouble;
+class wxStaticText;
+class wxTextCtrl;
+class BoardFace;
+
+class BoardWindow : public wxFrame {
+public:
+    BoardWindow(sim::SimBoard& board, const std::string& linkName);
+
+private:
+    void Refresh(wxTimerEvent&);
+
+    sim::SimBoard& m_board;
+    BoardFace* m_face;
+    wxSlider* m_analog;
+    wxStaticText* m_analogValue;
+    wxSpinCtrlDouble* m_temperature;
+    wxTextCtrl* m_log;
+    std::size_t m_chunksShown = 0;
+    wxTimer m_timer;
+};
+
+#endif

@@ -1,0 +1,59 @@
+// velmora-board: the simulated board, in a window of its own unless told
+// --no-window (then it prints its port path and logs bytes, as the tests
+// and scripts want).
+#include "sim/board_cli.h"
+#include "sim/wx/board_window.h"
+
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+class BoardApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BoardApp);
+
+int main(int argc, char** argv) {
+    sim::SimBoard board;
+    if (!board.Ok()) {
+        std::fprintf(stderr, "velmora-board: cannot open a pseudo-terminal\n");
+        return 1;
+    }
+    sim::BoardOptions options;
+    if (!sim::ParseBoardOptions(argc, argv, board, options)) return 2;
+    if (!sim::MakeLink(board, options.link)) return 1;
+    std::printf("%s\n", board.Path().c_str());
+    std::fflush(stdout);
+    int result = 0;
+    if (!options.window) {
+        sim::LogUntilStopped(board);
+    } else {
+        // The window's log goes to standard output too, as without one.
+        int wxArgc = 1;
+        if (!wxEntryStart(wxArgc, argv)) {
+            std::fprintf(stderr, "velmora-board: cannot open the display (try --no-window)\n");
+            result = 1;
+        } else {
+            wxTheApp->CallOnInit();
+            // Interrupted or terminated: leave the loop, then say what it shows.
+            const auto stop = [](int) { wxTheApp->ExitMainLoop(); };
+            wxTheApp->SetSignalHandler(SIGINT, stop);
+            wxTheApp->SetSignalHandler(SIGTERM, stop);
+            (new BoardWindow(board, options.link))->Show();
+            wxTheApp->OnRun();
+            wxTheApp->OnExit();
+            wxEntryCleanup();
+        }
+    }
+    sim::PrintState(board);
+    sim::RemoveLink(options.link);
+    return result;
+}
