@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/deps.sh"
 install_missing "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev googletest \
-    xvfb xauth xdotool x11-utils imagemagick g++-mingw-w64-x86-64-posix wine64
+    xvfb xauth xdotool x11-utils imagemagick g++-mingw-w64-x86-64-posix wine64 \
+    dpkg-dev desktop-file-utils
 build="$root/build-test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_WINDOWS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
