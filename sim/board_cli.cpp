@@ -63,6 +63,18 @@ bool ParseBoardOptions(int argc, char** argv, SimBoard& board, BoardOptions& opt
     return true;
 }
 
+int StartBoard(int argc, char** argv, SimBoard& board, BoardOptions& options) {
+    if (!board.Ok()) {
+        std::fprintf(stderr, "velmora-board: cannot open a pseudo-terminal\n");
+        return 1;
+    }
+    if (!ParseBoardOptions(argc, argv, board, options)) return 2;
+    if (!MakeLink(board, options.link)) return 1;
+    std::printf("%s\n", board.Path().c_str());
+    std::fflush(stdout);
+    return 0;
+}
+
 bool MakeLink(const SimBoard& board, const std::string& link) {
     if (link.empty()) return true;
     ::unlink(link.c_str());  // a link left by an earlier run

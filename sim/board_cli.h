@@ -18,6 +18,11 @@ struct BoardOptions {
 // when an option is not understood.
 bool ParseBoardOptions(int argc, char** argv, SimBoard& board, BoardOptions& options);
 
+// What both programs do first: check the pseudo-terminal, take the
+// options, make the link and print the port path. 0 when all went well,
+// else the exit code to end with.
+int StartBoard(int argc, char** argv, SimBoard& board, BoardOptions& options);
+
 // Makes `link` lead to the board's port (replacing a link left by an
 // earlier run). False, with the reason printed, when it cannot.
 bool MakeLink(const SimBoard& board, const std::string& link);

@@ -2,6 +2,7 @@
 #include "app/app_platform.h"
 #include "app/panel_app.h"
 #include "app/win32/win32_panel_window.h"
+#include "app/win32/win32_text.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -19,12 +20,7 @@ std::string ProgramName() {
     std::wstring name(path, n);
     name = name.substr(name.find_last_of(L"\\/") + 1);
     name = name.substr(0, name.find_last_of(L'.'));
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, name.c_str(), static_cast<int>(name.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, name.c_str(), static_cast<int>(name.size()), out.data(), size, nullptr,
-                          nullptr);
-    return out;
+    return Utf8(name);
 }
 
 class Win32Platform : public AppPlatform {

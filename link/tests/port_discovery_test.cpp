@@ -6,12 +6,17 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
 
 struct FakeTree : ::testing::Test {
-    fs::path root = fs::path(::testing::TempDir()) / "velmora-ports";
+    // One tree per test and process: ctest runs tests side by side.
+    fs::path root = fs::path(::testing::TempDir()) /
+                    ("velmora-ports-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::path sys = root / "sys", dev = root / "dev";
 
     void SetUp() override {

@@ -82,7 +82,7 @@ TEST_P(BadPortName, EachFailureShowsItsTextAndChangesNothingElse) {
 
 std::string RegularFile() {
     static const std::string path = [] {
-        const std::string p = ::testing::TempDir() + "velmora-not-a-port";
+        const std::string p = ::testing::TempDir() + "velmora-not-a-port-" + std::to_string(getpid());
         std::ofstream(p) << "x";
         return p;
     }();

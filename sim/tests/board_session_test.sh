@@ -6,6 +6,7 @@
 # from the board itself. A screenshot of both windows is written.
 #   board_session_test.sh LAUNCH_SCRIPT BIN_DIR SCREENSHOT_DIR
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/x11_helpers.sh"
 launch=$(realpath "$1") bin=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
 work=$(mktemp -d)
@@ -19,28 +20,6 @@ fail() {
 launcher=$!
 trap 'pkill -P $launcher 2>/dev/null; kill $launcher 2>/dev/null; rm -rf "$work"' EXIT
 
-named() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id"
-    done
-    return 0
-}
-window() {
-    for _ in $(seq 100); do
-        local id; id=$(named "$1" | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-click() {
-    local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$panel" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + (2 * $1 + $3) * WIDTH / 642)) $((Y + (2 * $2 + $4) * HEIGHT / 402)) click 1
-    sleep 0.3
-}
-
 board=$(window "Velmora - scheda simulata") || fail "no board window"
 panel=$(window Velmora) || fail "no panel window"
 xdotool windowmove "$board" 0 0
@@ -50,13 +29,13 @@ xdotool windowfocus --sync "$panel" 2>/dev/null || true
 xdotool key alt+o                       # "On" with the default port COM3
 sleep 0.5
 [ -z "$(named velmora)" ] || fail "connecting with the defaults showed a message"
-click 14 73 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Ciao da Velmora"
-click 257 73 50 14                      # row 1 "Aggiorna"
-click 14 131 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Riga quattro"
-click 257 131 50 14                     # row 4 "Aggiorna"
-click 191 153 26 12                     # "LED 1"
-click 251 153 26 12                     # "LED 3"
-click 191 173 26 12                     # "BUZ 1"
+click_dlu "$panel" 14 73 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Ciao da Velmora"
+click_dlu "$panel" 257 73 50 14                      # row 1 "Aggiorna"
+click_dlu "$panel" 14 131 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Riga quattro"
+click_dlu "$panel" 257 131 50 14                     # row 4 "Aggiorna"
+click_dlu "$panel" 191 153 26 12                     # "LED 1"
+click_dlu "$panel" 251 153 26 12                     # "LED 3"
+click_dlu "$panel" 191 173 26 12                     # "BUZ 1"
 sleep 0.5
 import -window root "$shots/panel-and-board.png"
 kill -TERM "$(pgrep -P "$launcher" -f velmora-board)"

@@ -23,21 +23,13 @@ wxIMPLEMENT_APP_NO_MAIN(BoardApp);
 
 int main(int argc, char** argv) {
     sim::SimBoard board;
-    if (!board.Ok()) {
-        std::fprintf(stderr, "velmora-board: cannot open a pseudo-terminal\n");
-        return 1;
-    }
     sim::BoardOptions options;
-    if (!sim::ParseBoardOptions(argc, argv, board, options)) return 2;
-    if (!sim::MakeLink(board, options.link)) return 1;
-    std::printf("%s\n", board.Path().c_str());
-    std::fflush(stdout);
+    if (const int failed = sim::StartBoard(argc, argv, board, options)) return failed;
     int result = 0;
     if (!options.window) {
         sim::LogUntilStopped(board);
     } else {
-        // The window's log goes to standard output too, as without one.
-        int wxArgc = 1;
+        int wxArgc = 1;  // the options are the board's, not the toolkit's
         if (!wxEntryStart(wxArgc, argv)) {
             std::fprintf(stderr, "velmora-board: cannot open the display (try --no-window)\n");
             result = 1;

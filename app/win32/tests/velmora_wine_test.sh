@@ -6,6 +6,7 @@
 # go to the folder given last.
 #   velmora_wine_test.sh VELMORA_EXE VELMORA_LINUX VELMORA_BOARD SCREENSHOT_DIR
 set -euo pipefail
+. "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 exe=$(realpath "$1") linux=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
 mkdir -p "$shots"
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
@@ -30,40 +31,6 @@ fail() {
 }
 [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 
-named() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id"
-    done
-    return 0
-}
-window() {
-    local id
-    for _ in $(seq $((${2:-20} * 10))); do
-        id=$(named "$1" | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-gone() {
-    for _ in $(seq 50); do
-        [ -z "$(named "$1")" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Clicks the middle of a control given in dialog units of the 321 x 201
-# template: both builds lay the template out in proportion to their window.
-click() {
-    local x=$1 y=$2 cx=$3 cy=$4 X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + (2 * x + cx) * WIDTH / 642)) $((Y + (2 * y + cy) * HEIGHT / 402)) click 1
-    sleep 0.3
-}
-
 # One session: connect, LED 1, row 1, both acquisitions, one tick, disconnect.
 # Prints what the board received, one line a read, in hex.
 session() {
@@ -78,15 +45,15 @@ session() {
     # A new prefix's first window takes Wine a while (fonts, registry).
     win=$(window Velmora 90) || fail "$name: no window titled Velmora"
     sleep 1
-    click 101 17 50 14   # "&On"
-    click 191 153 26 12  # "LED 1"
-    click 257 73 50 14   # row 1 "Aggiorna"
-    click 126 165 46 10  # analog "Acquisisci"
-    click 126 152 46 10  # temperature "Acquisisci"
+    click_dlu "$win" 101 17 50 14   # "&On"
+    click_dlu "$win" 191 153 26 12  # "LED 1"
+    click_dlu "$win" 257 73 50 14   # row 1 "Aggiorna"
+    click_dlu "$win" 126 165 46 10  # analog "Acquisisci"
+    click_dlu "$win" 126 152 46 10  # temperature "Acquisisci"
     for _ in $(seq 40); do grep -q '^61 $' "$work/$name.board" && grep -q '74 $' "$work/$name.board" && break; sleep 0.1; done
     [ -n "$(named velmora)" ] && fail "$name: a message box is open"
     import -window "$win" "$shots/$name-connected.png"
-    click 169 17 50 14   # "Off"
+    click_dlu "$win" 169 17 50 14   # "Off"
     if [ "$name" = windows ]; then
         # The real system menu: Alt+Space, then the About item's mnemonic.
         xdotool key alt+space
@@ -99,12 +66,12 @@ session() {
         xdotool key Return
         gone "Informazioni sul Velmora" || fail "Enter did not close the About box"
     fi
-    click 258 171 50 16  # "&Chiudi"
+    click_dlu "$win" 258 171 50 16  # "&Chiudi"
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null && fail "$name: \"Chiudi\" did not end the program"
     kill "$bpid"
     wait "$bpid" 2>/dev/null || true
-    tail -n +2 "$work/$name.board"
+    grep -E "^([0-9A-F]{2} )+\$" "$work/$name.board"  # the reads, not the path or the final state
 }
 
 # The poll may tick any number of times: "a", "T", "t" lines stand for it.

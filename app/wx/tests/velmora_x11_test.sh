@@ -5,6 +5,7 @@
 # screenshots of each (written to the folder given third).
 #   velmora_x11_test.sh VELMORA VELMORA_BOARD SCREENSHOT_DIR
 set -euo pipefail
+. "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
 work=$(mktemp -d)
@@ -19,31 +20,6 @@ fail() {
     echo "FAIL: $*" >&2
     [ -f "$work/velmora.log" ] && sed "s/^/velmora: /" "$work/velmora.log" >&2
     exit 1
-}
-# The shown windows named exactly $1 (xdotool's own match ignores case).
-named() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id"
-    done
-    return 0
-}
-# Waits up to $2 seconds (10) for a window named exactly $1; prints its id.
-window() {
-    local id
-    for _ in $(seq $((${2:-10} * 10))); do
-        id=$(named "$1" | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-gone() {
-    for _ in $(seq 50); do
-        [ -z "$(named "$1")" ] && return 0
-        sleep 0.1
-    done
-    return 1
 }
 keys() { xdotool windowfocus --sync "$panel" 2>/dev/null || true; xdotool key --delay 50 "$@"; }
 
@@ -95,4 +71,14 @@ keys alt+c
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "Alt+C did not end the program"
 wait "$app" || fail "velmora exited with $?"
+
+# Enter in a row editor is the OK command: the exchange succeeds, the program ends.
+"$velmora" >velmora.log 2>&1 &
+app=$!
+pids+=("$app")
+panel=$(window Velmora) || fail "no window titled Velmora on the second start"
+keys Return
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Enter did not end the program"
+wait "$app" || fail "velmora exited with $? after Enter"
 echo "velmora under X11: all checks passed"

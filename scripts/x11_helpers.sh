@@ -1,0 +1,40 @@
+# Helpers for the tests that drive real windows on an X display; sourced.
+
+# The shown windows named exactly $1 (xdotool's own match ignores case).
+named() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id"
+    done
+    return 0
+}
+
+# Waits up to $2 seconds (10) for a window named exactly $1; prints its id.
+window() {
+    local id
+    for _ in $(seq $((${2:-10} * 10))); do
+        id=$(named "$1" | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to 5 seconds for no window named exactly $1 to be shown.
+gone() {
+    for _ in $(seq 50); do
+        [ -z "$(named "$1")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the middle of a control of the panel window $1, given in dialog
+# units of its 321 x 201 template (x y cx cy): every build lays the
+# template out in proportion to its window.
+click_dlu() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    xdotool mousemove $((X + (2 * $2 + $4) * WIDTH / 642)) $((Y + (2 * $3 + $5) * HEIGHT / 402)) click 1
+    sleep 0.3
+}
