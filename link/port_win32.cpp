@@ -56,7 +56,8 @@ bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32
     DWORD n = 0;
     const BOOL ok = ::WriteFile(H(h), data, count, &n, nullptr);
     written = n;
-    return ok != FALSE;
+    // A write that timed out returns TRUE with fewer bytes: that is no success.
+    return ok != FALSE && n == count;
 }
 
 bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {

@@ -71,10 +71,9 @@ void WxPanelWindow::OnCharHook(wxKeyEvent& event) {
         return;
     }
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
-        // Enter on a push button presses it; anywhere else it is the OK command.
-        const wxWindow* focus = FindFocus();
-        if (dynamic_cast<const wxButton*>(focus) == nullptr &&
-            dynamic_cast<const wxToggleButton*>(focus) == nullptr) {
+        // Enter on a push button presses it; anywhere else, toggles included
+        // (they are check boxes), it is the OK command.
+        if (dynamic_cast<const wxButton*>(FindFocus()) == nullptr) {
             Route(PanelEventKind::Click, IDOK);
             return;
         }
