@@ -1,0 +1,102 @@
+// The resource tables and the files written from them: the templates'
+// invariants, the .ico, the PNG and the resource script.
+#include "res/dialog_templates.h"
+#include "res/icon_files.h"
+#include "res/rc_writer.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+
+namespace {
+
+std::uint32_t Le(const std::string& s, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]);
+    return v;
+}
+
+std::uint32_t Be32(const std::string& s, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(s[at + i]);
+    return v;
+}
+
+TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
+    for (const res::DialogTemplate* d : {&res::PanelTemplate(), &res::AboutTemplate()}) {
+        std::set<int> ids;
+        for (const res::ControlTemplate& c : d->controls) {
+            if (c.id != IDC_STATIC) {
+                EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+            }
+            EXPECT_LE(c.rect.x + c.rect.cx, d->cx) << c.text;
+            EXPECT_LE(c.rect.y + c.rect.cy, d->cy + 50) << c.text;  // a combo's list may hang below
+        }
+    }
+    EXPECT_EQ(res::PanelTemplate().controls.size(), 31u);
+    EXPECT_EQ(res::PanelTemplate().controls.front().id, IDC_COMBO_PORT);  // first in tab order
+}
+
+TEST(Templates, StringTableHoldsTheAboutItem) {
+    EXPECT_EQ(res::LoadString(IDS_ABOUTBOX), "&Informazioni sul Velmora...");
+    EXPECT_EQ(res::LoadString(12345), "");
+}
+
+TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {
+    const std::string ico = res::IcoFile();
+    ASSERT_GE(ico.size(), 6u + 9 * 16);
+    EXPECT_EQ(Le(ico, 0, 2), 0u);
+    EXPECT_EQ(Le(ico, 2, 2), 1u);  // an icon
+    ASSERT_EQ(Le(ico, 4, 2), 9u);
+    std::set<std::pair<int, int>> seen;
+    for (std::size_t i = 0; i < 9; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int size = static_cast<unsigned char>(ico[entry]);
+        const int bits = static_cast<int>(Le(ico, entry + 6, 2));
+        const std::uint32_t bytes = Le(ico, entry + 8, 4), offset = Le(ico, entry + 12, 4);
+        seen.insert({size, bits});
+        ASSERT_LE(offset + bytes, ico.size());
+        EXPECT_EQ(Le(ico, offset, 4), 40u);                                  // BITMAPINFOHEADER
+        EXPECT_EQ(Le(ico, offset + 8, 4), static_cast<std::uint32_t>(2 * size));  // colour + mask
+        EXPECT_EQ(Le(ico, offset + 14, 2), static_cast<std::uint32_t>(bits));
+    }
+    EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{48, 4}, {48, 8}, {48, 24}, {32, 4}, {32, 8},
+                                                   {32, 24}, {16, 4}, {16, 8}, {16, 24}}));
+}
+
+TEST(PngFile, IsAnRgbaImageOfTheSizeAsked) {
+    const std::string png = res::PngFile(64);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(Be32(png, 16), 64u);
+    EXPECT_EQ(Be32(png, 20), 64u);
+    EXPECT_EQ(png[24], 8);  // bits per channel
+    EXPECT_EQ(png[25], 6);  // RGBA
+    EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
+}
+
+TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
+    const std::string rc = res::ResourceScript("velmora.ico");
+    for (const char* want :
+         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "100 DIALOGEX 0, 0, 235, 108",
+          "102 DIALOGEX 0, 0, 321, 201", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
+          "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "FILEVERSION 1,0,0,1",
+          "PRODUCTVERSION 1,0,0,1", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
+          "COMBOBOX 1009, 161, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
+          "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
+          "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
+          "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16"})
+        EXPECT_NE(rc.find(want), std::string::npos) << want;
+    // The panel's controls in template order, which is the tab order.
+    std::size_t at = rc.find("102 DIALOGEX");
+    for (const res::ControlTemplate& c : res::PanelTemplate().controls) {
+        if (c.id == IDC_STATIC) continue;
+        const std::size_t next = rc.find(" " + std::to_string(c.id) + ",", at);
+        ASSERT_NE(next, std::string::npos) << c.id;
+        at = next;
+    }
+}
+
+}  // namespace
