@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include <fcntl.h>
 #include <poll.h>

@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 namespace port {

@@ -3,7 +3,6 @@
 #include "link/cp1252.h"
 
 #include <algorithm>
-#include <cstring>
 
 bool CSerialLink::OpenPort() {
     m_hComm = port::Open(m_pszPortName != nullptr ? m_pszPortName : "");

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include <fcntl.h>
@@ -152,12 +151,12 @@ void SimBoard::Serve() {
     }
 }
 
-void SimBoard::Handle(const std::string& burst) {
+void SimBoard::Handle(const std::string& chunk) {
     // The panel writes each command in one write(), which reaches the
     // board whole; a read can hold several when the board was slow.
     std::size_t i = 0;
-    while (i < burst.size()) {
-        const std::string_view rest = std::string_view(burst).substr(i);
+    while (i < chunk.size()) {
+        const std::string_view rest = std::string_view(chunk).substr(i);
         std::unique_lock lock(m_mutex);
         BoardState& s = m_state;
         switch (rest[0]) {
@@ -178,7 +177,7 @@ void SimBoard::Handle(const std::string& burst) {
             const std::string_view text = rest.substr(1, BoardState::kColumns);
             std::string& line = s.display[static_cast<std::size_t>(s.cursorRow - 1)];
             line.replace(0, text.size(), text);
-            i = burst.size();
+            i = chunk.size();
             continue;
         }
         case 'a': {

@@ -65,7 +65,7 @@ public:
 
 private:
     void Serve();
-    void Handle(const std::string& burst);
+    void Handle(const std::string& chunk);
     void Answer(std::string reply);
 
     int m_master = -1;

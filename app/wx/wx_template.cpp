@@ -2,7 +2,6 @@
 
 #include "app/wx/wx_art.h"
 
-#include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>

@@ -31,6 +31,17 @@ namespace {
 
 using ConnectSession = BoardSession;
 
+// Another holder of the port, as a second program would be.
+struct OtherLink : CSerialLink {
+    std::string path;
+    void ShowPortError(std::string_view) override {}
+    bool Open(std::string name) {
+        path = std::move(name);
+        m_pszPortName = path.c_str();
+        return OpenPort();
+    }
+};
+
 class ConnectByRows : public BoardSession, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ConnectByRows, ConnectAppliesTheConnectedSetForTheRowsText) {
@@ -101,13 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadPortCase{RegularFile(), "Errore in GetCommState!!"}));
 
 TEST_F(ConnectSession, AHeldPortFailsTheOpen) {
-    struct Holder : CSerialLink {
-        void ShowPortError(std::string_view) override {}
-    } other;
-    const std::string path = board.Path();
-    other.m_pszPortName = path.c_str();
-    ASSERT_TRUE(other.OpenPort());
-    view.text[IDC_COMBO_PORT] = path;
+    OtherLink other;
+    ASSERT_TRUE(other.Open(board.Path()));
+    view.text[IDC_COMBO_PORT] = board.Path();
     Click(IDC_BTN_ON);
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in CreateFile!!"});
     other.ClosePort();
@@ -154,13 +161,9 @@ TEST_F(ConnectSession, ClosingWhileConnectedReleasesThePortAndEnds) {
     Click(IDCANCEL);
     EXPECT_EQ(view.endResult, IDCANCEL);
     EXPECT_EQ(dlg.m_hComm, port::kNoPort);
-    struct Probe : CSerialLink {
-        void ShowPortError(std::string_view) override {}
-    } probe;
-    const std::string path = board.Path();
-    probe.m_pszPortName = path.c_str();
-    EXPECT_TRUE(probe.OpenPort());
-    probe.ClosePort();
+    OtherLink other;
+    EXPECT_TRUE(other.Open(board.Path()));  // released: another program can have it
+    other.ClosePort();
 }
 
 TEST_F(ConnectSession, ClosingWhileDisconnectedEndsQuietly) {
