@@ -17,6 +17,7 @@ public:
     virtual ~PanelView() = default;
 
     virtual void EnableControl(int id, bool enable) = 0;
+    virtual bool IsControlEnabled(int id) = 0;
     // Edit, combo edit part or static text.
     virtual std::string GetText(int id) = 0;
     virtual void SetText(int id, std::string_view text) = 0;

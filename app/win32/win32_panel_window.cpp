@@ -96,6 +96,8 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void Win32PanelWindow::EnableControl(int id, bool enable) { ::EnableWindow(Item(id), enable ? TRUE : FALSE); }
 
+bool Win32PanelWindow::IsControlEnabled(int id) { return ::IsWindowEnabled(Item(id)) != FALSE; }
+
 std::string Win32PanelWindow::GetText(int id) { return Utf8(WindowText(Item(id))); }
 
 void Win32PanelWindow::SetText(int id, std::string_view text) {

@@ -26,6 +26,7 @@ public:
     int Run(CPanelDlg& dlg);
 
     void EnableControl(int id, bool enable) override;
+    bool IsControlEnabled(int id) override;
     std::string GetText(int id) override;
     void SetText(int id, std::string_view text) override;
     bool GetCheck(int id) override;

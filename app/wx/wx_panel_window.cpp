@@ -101,6 +101,8 @@ void WxPanelWindow::OnTextChanged(wxCommandEvent& event) {
 
 void WxPanelWindow::EnableControl(int id, bool enable) { m_controls.at(id)->Enable(enable); }
 
+bool WxPanelWindow::IsControlEnabled(int id) { return m_controls.at(id)->IsThisEnabled(); }
+
 std::string WxPanelWindow::GetText(int id) {
     wxWindow* w = m_controls.at(id);
     if (auto* t = dynamic_cast<wxTextCtrl*>(w)) return ToUtf8(t->GetValue());

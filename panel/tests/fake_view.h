@@ -29,6 +29,7 @@ public:
         log.push_back((enable ? "enable " : "disable ") + std::to_string(id));
         enabled[id] = enable;
     }
+    bool IsControlEnabled(int id) override { return enabled[id]; }
     std::string GetText(int id) override { return text[id]; }
     void SetText(int id, std::string_view t) override {
         log.push_back("text " + std::to_string(id) + " " + std::string(t));
