@@ -1,6 +1,6 @@
 // Start-up: the platform's steps in order, the panel run modally, and
 // false returned so the process ends.
-#include "app/about_dlg.h"
+#include "panel/about_dlg.h"
 #include "app/panel_app.h"
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"

@@ -1,4 +1,4 @@
-#include "app/about_dlg.h"
+#include "panel/about_dlg.h"
 
 #include "res/dialog_templates.h"
 #include "res/resource.h"

@@ -1,6 +1,6 @@
 // The About box (template 100) and the system menu item that opens it.
-#ifndef VELMORA_APP_ABOUT_DLG_H
-#define VELMORA_APP_ABOUT_DLG_H
+#ifndef VELMORA_PANEL_ABOUT_DLG_H
+#define VELMORA_PANEL_ABOUT_DLG_H
 
 #include "panel/panel_view.h"
 
