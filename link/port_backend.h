@@ -43,6 +43,15 @@ void SetLine115200_8N1(Settings& dcb);
 // Applies the record and checks that the port took it.
 bool SetState(Handle h, const Settings& dcb);
 
+// Everything of the port's settings that SetState and the time-outs change,
+// taken right after the open and given back before the close, so the port is
+// left as it was found.
+bool SaveState(Handle h, Settings& saved);
+void RestoreState(Handle h, const Settings& saved);
+
+// Drops what the port has received and nobody has read yet.
+void DiscardInput(Handle h);
+
 // Writes all bytes, waiting at most kWriteBoundMs for room.
 bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written);
 

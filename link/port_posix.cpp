@@ -91,6 +91,15 @@ bool SetState(Handle h, const Settings& dcb) {
            (got.c_iflag & IXON) == (want.c_iflag & IXON);
 }
 
+bool SaveState(Handle h, Settings& saved) { return ::tcgetattr(Fd(h), &Tio(saved)) == 0; }
+
+void RestoreState(Handle h, const Settings& saved) {
+    // After the last command has left: a new speed mid-byte garbles it.
+    ::tcsetattr(Fd(h), TCSADRAIN, &Tio(saved));
+}
+
+void DiscardInput(Handle h) { ::tcflush(Fd(h), TCIFLUSH); }
+
 bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     written = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteBoundMs);

@@ -19,6 +19,15 @@ const DCB& Dcb(const Settings& s) { return *reinterpret_cast<const DCB*>(s.bytes
 
 HANDLE H(Handle h) { return reinterpret_cast<HANDLE>(h); }
 
+// What SaveState keeps: the DCB and the time-outs, both of which we change.
+struct SavedState {
+    DCB dcb;
+    COMMTIMEOUTS timeouts;
+};
+static_assert(sizeof(SavedState) <= sizeof(Settings::bytes));
+SavedState& Saved(Settings& s) { return *reinterpret_cast<SavedState*>(s.bytes); }
+const SavedState& Saved(const Settings& s) { return *reinterpret_cast<const SavedState*>(s.bytes); }
+
 }  // namespace
 
 Handle Open(const char* name) {
@@ -50,6 +59,20 @@ bool SetState(Handle h, const Settings& dcb) {
     t.WriteTotalTimeoutConstant = kWriteBoundMs;
     return ::SetCommTimeouts(H(h), &t) != FALSE;
 }
+
+bool SaveState(Handle h, Settings& saved) {
+    SavedState& st = Saved(saved);
+    st.dcb.DCBlength = sizeof(DCB);
+    return ::GetCommState(H(h), &st.dcb) != FALSE && ::GetCommTimeouts(H(h), &st.timeouts) != FALSE;
+}
+
+void RestoreState(Handle h, const Settings& saved) {
+    SavedState st = Saved(saved);
+    ::SetCommState(H(h), &st.dcb);
+    ::SetCommTimeouts(H(h), &st.timeouts);
+}
+
+void DiscardInput(Handle h) { ::PurgeComm(H(h), PURGE_RXCLEAR); }
 
 bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     DWORD n = 0;

@@ -6,7 +6,10 @@
 
 bool CSerialLink::OpenPort() {
     m_hComm = port::Open(m_pszPortName != nullptr ? m_pszPortName : "");
-    return m_hComm != port::kNoPort;
+    if (m_hComm == port::kNoPort) return false;
+    m_dcbSaved = {};
+    m_bSavedState = port::SaveState(m_hComm, m_dcbSaved);
+    return true;
 }
 
 CSerialLink::ConfigureResult CSerialLink::ConfigureLine() {
@@ -51,8 +54,17 @@ bool CSerialLink::ProbePort() {
 }
 
 void CSerialLink::ClosePort() {
-    if (m_hComm != port::kNoPort) port::Close(m_hComm);
+    if (m_hComm != port::kNoPort) {
+        // A terminal chosen as the port would otherwise stay raw after us.
+        if (m_bSavedState) port::RestoreState(m_hComm, m_dcbSaved);
+        port::Close(m_hComm);
+    }
     m_hComm = port::kNoPort;
+    m_bSavedState = false;
+}
+
+void CSerialLink::DiscardInput() {
+    if (m_hComm != port::kNoPort) port::DiscardInput(m_hComm);
 }
 
 std::string CSerialLink::ReplyText() const {

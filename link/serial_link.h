@@ -25,7 +25,8 @@ public:
     CSerialLink& operator=(const CSerialLink&) = delete;
     virtual ~CSerialLink() = default;  // does not touch the port
 
-    // Opens m_pszPortName into m_hComm. False when it could not be opened.
+    // Opens m_pszPortName into m_hComm and keeps the port's own settings,
+    // which ClosePort gives back. False when it could not be opened.
     bool OpenPort();
     // 115200 8N1 on the open port. Fails on the settings read or write, with
     // the failing call's flag in m_bResult and the port closed again, so that
@@ -38,7 +39,12 @@ public:
     bool ReadPort(std::int32_t count);
     // Reads the settings of m_hComm: success means an open port.
     bool ProbePort();
+    // Gives the port back the settings it had before the open, then closes it.
     void ClosePort();
+    // Drops received bytes nobody has read: a reply that came after its read
+    // gave up, or bytes beyond the count asked for, would otherwise be taken
+    // for the answer to the next request.
+    void DiscardInput();
 
     // The last read's bytes up to the first zero byte, as UTF-8 text.
     std::string ReplyText() const;
@@ -54,6 +60,9 @@ public:
     std::int32_t m_nBytes = 0;
     std::uint32_t m_dwTransferred = 0;
     unsigned char m_szBuffer[kBufferSize] = {};
+    // The port's settings as the open found them; valid while m_bSavedState.
+    port::Settings m_dcbSaved{};
+    bool m_bSavedState = false;
 };
 
 #endif

@@ -5,7 +5,7 @@
 #include "res/resource.h"
 
 void CPanelDlg::OnBtnOn() {
-    ExchangeData(Exchange::ToStore);  // a too-long row leaves the last port name in place
+    ExchangeData(Exchange::ToStore);  // opens the port the combo shows, whatever the rows hold
     m_pszPortName = m_strPort.c_str();
     if (!OpenPort()) {
         ShowPortError(kErrCreateFile);
@@ -16,6 +16,7 @@ void CPanelDlg::OnBtnOn() {
     case ConfigureResult::SetStateFailed: ShowPortError(kErrSetCommState); return;
     case ConfigureResult::Ok: break;
     }
+    DiscardInput();  // what the board sent before we listened answers nothing of ours
     ApplyEnableSet(ConnectedSet());
 }
 

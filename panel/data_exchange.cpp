@@ -57,6 +57,8 @@ bool CPanelDlg::ExchangeData(Exchange direction) {
 
     const bool toStore = direction == Exchange::ToStore;
     int rowIndex = 0;
+    int tooLongRow = 0;  // the first, by its place in the list
+    int tooLongId = 0;
     for (const ExchangeLine& line : kExchangeList) {
         switch (line.kind) {
         case Kind::Row:
@@ -80,10 +82,18 @@ bool CPanelDlg::ExchangeData(Exchange direction) {
         ++rowIndex;
         if (!toStore) {
             m_view.LimitText(line.id, m_nColumns);
-        } else if (cp1252::CharCount(this->*line.text) > static_cast<std::size_t>(m_nColumns)) {
-            ReportRowTooLong(rowIndex, line.id);
-            return false;  // the fields after this one keep their values
+        } else if (tooLongRow == 0 && m_view.IsControlEnabled(line.id) &&
+                   cp1252::CharCount(this->*line.text) > static_cast<std::size_t>(m_nColumns)) {
+            // Only a row the user can edit: a disabled one could never be
+            // shortened. The rest is still read, so the switches, the
+            // toggles and the port name keep up with what the user sees.
+            tooLongRow = rowIndex;
+            tooLongId = line.id;
         }
+    }
+    if (tooLongRow != 0) {
+        ReportRowTooLong(tooLongRow, tooLongId);
+        return false;
     }
     if (toStore) m_strReportedOffence.clear();
     return true;

@@ -1,6 +1,6 @@
 #include "panel/panel_dlg.h"
 
-#include "app/about_dlg.h"
+#include "panel/about_dlg.h"
 #include "res/resource.h"
 
 CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)

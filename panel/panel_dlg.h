@@ -42,7 +42,8 @@ public:
     bool OnInitDialog();
     // Routes one window event through the event table.
     EventResult OnEvent(const PanelEvent& event);
-    // Both directions of the exchange; false when a row broke the length rule.
+    // Both directions of the exchange; false when an editable row broke the
+    // length rule (reported; the rest of the exchange still runs).
     bool ExchangeData(Exchange direction);
 
     void ShowPortError(std::string_view text) override;

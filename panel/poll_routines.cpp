@@ -16,7 +16,7 @@ bool CPanelDlg::OnTimer(unsigned, std::intptr_t) {
 
 void CPanelDlg::PollTick() {
     m_bInTick = true;
-    ExchangeData(Exchange::ToStore);
+    ExchangeData(Exchange::ToStore);  // a too-long row is reported, the rest still read
     m_bInTick = false;
 
     const std::tm now = m_localTime();
@@ -25,10 +25,12 @@ void CPanelDlg::PollTick() {
     m_strClock = clock;
 
     if (m_bAcquireAnalog == 1) {
+        DiscardInput();  // each request's reply, and nothing left from before
         if (!TickWrite(CmdAnalog(m_szBuffer))) return;
         if (ReadPort(kAnalogReplyBytes)) m_strAnalog = ReplyText();
     }
     if (m_bAcquireTemp == 1) {
+        DiscardInput();
         if (!TickWrite(CmdTemperature(m_szBuffer, 0))) return;
         if (!TickWrite(CmdTemperature(m_szBuffer, 1))) return;
         if (ReadPort(kTemperatureReplyBytes)) m_strTemperature = ReplyText();
@@ -50,6 +52,7 @@ bool CPanelDlg::TickWrite(std::int32_t count) {
 void CPanelDlg::OnChkAcqAnalog() {}  // the next exchange takes the new state in
 
 void CPanelDlg::OnBtnHello() {
+    DiscardInput();
     if (!WritePort(CmdAnalog(m_szBuffer))) {
         ShowPortError(kErrWriteFile);
         return;

@@ -2,7 +2,7 @@
 // shown while the minimised window is dragged.
 #include "panel/panel_dlg.h"
 
-#include "app/about_dlg.h"
+#include "panel/about_dlg.h"
 #include "res/resource.h"
 
 bool CPanelDlg::OnSysCommand(unsigned id, std::intptr_t) {

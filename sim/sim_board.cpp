@@ -82,6 +82,10 @@ void SimBoard::SetTemperature(double celsius) {
     m_state.temperature = celsius;
 }
 
+void SimBoard::Inject(std::string_view bytes) {
+    [[maybe_unused]] const auto n = ::write(m_master, bytes.data(), bytes.size());
+}
+
 std::string SimBoard::Received() const {
     std::lock_guard lock(m_mutex);
     std::string all;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -51,6 +52,8 @@ public:
     void SetTemperature(double celsius);
     // Closes the board's side: the port reports a hang-up from now on.
     void Vanish();
+    // Puts bytes on the line unasked, as a board sending garbage would.
+    void Inject(std::string_view bytes);
 
     std::string Received() const;      // every byte so far, in order
     std::vector<Chunk> Chunks() const;

@@ -9,7 +9,9 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <thread>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -99,6 +101,40 @@ TEST_F(LinkFixture, BytesBeyondTheCountWaitForTheNextRead) {
     EXPECT_EQ(link.ReplyText(), "0512");
     ASSERT_TRUE(link.ReadPort(4));
     EXPECT_EQ(link.ReplyText(), "XY");
+}
+
+TEST_F(LinkFixture, DiscardDropsWhatCameUnasked) {
+    ASSERT_TRUE(link.Connect(board.Path()));
+    board.Inject("late reply and garbage");
+    std::this_thread::sleep_for(50ms);
+    link.DiscardInput();
+    ASSERT_TRUE(link.WritePort(link.Put("a")));
+    ASSERT_TRUE(link.ReadPort(32));
+    EXPECT_EQ(link.ReplyText(), "0512");
+}
+
+TEST_F(LinkFixture, CloseGivesThePortBackTheSettingsItHad) {
+    // The port as a terminal would leave it: canonical, echoing, 9600 baud.
+    const int fd = ::open(board.Path().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    termios before{};
+    ASSERT_EQ(tcgetattr(fd, &before), 0);
+    before.c_lflag |= ICANON | ECHO;
+    before.c_iflag |= ICRNL;
+    cfsetispeed(&before, B9600);
+    cfsetospeed(&before, B9600);
+    ASSERT_EQ(tcsetattr(fd, TCSANOW, &before), 0);
+    ASSERT_TRUE(link.Connect(board.Path()));
+    termios during{};
+    ASSERT_EQ(tcgetattr(fd, &during), 0);
+    EXPECT_EQ(during.c_lflag & ICANON, 0u);
+    link.ClosePort();
+    termios after{};
+    ASSERT_EQ(tcgetattr(fd, &after), 0);
+    EXPECT_EQ(cfgetospeed(&after), B9600);
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO), before.c_lflag & (ICANON | ECHO));
+    EXPECT_EQ(after.c_iflag & ICRNL, static_cast<tcflag_t>(ICRNL));
+    ::close(fd);
 }
 
 TEST_F(LinkFixture, ASilentBoardHoldsAReadOnlyForTheBound) {

@@ -173,15 +173,25 @@ TEST_F(ConnectSession, ClosingWhileDisconnectedEndsQuietly) {
     EXPECT_EQ(view.log, std::vector<std::string>{"end 2"});
 }
 
-TEST_F(ConnectSession, ATooLongRowLeavesTheLastPortNameInUse) {
-    view.text[IDC_COMBO_PORT] = board.Path();
-    ASSERT_TRUE(dlg.ExchangeData(Exchange::ToStore));
-    view.text[IDC_EDIT_ROW1] = "diciassette carat";
-    view.text[IDC_COMBO_PORT] = "/dev/velmora-elsewhere";
+TEST_F(ConnectSession, OnOpensThePortTheComboShowsWhileARowIsTooLong) {
+    Connect();
+    view.text[IDC_EDIT_ROW1] = "Riga 1 lunga";
+    view.text[IDC_COMBO_COLUMNS] = "8";
+    Click(IDC_BTN_LAYOUT);  // row 1 is now too long
+    Click(IDC_BTN_OFF);
+    ASSERT_EQ(view.text[IDC_EDIT_ROW1], "Riga 1 lunga");
+    view.messages.clear();
+    sim::SimBoard other;
+    ASSERT_TRUE(other.Ok());
+    view.text[IDC_COMBO_PORT] = other.Path();
     Click(IDC_BTN_ON);
-    // The report of the row, then the connect goes on with the stored name.
-    EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 1: al massimo 16 caratteri."});
-    EXPECT_NE(dlg.m_hComm, port::kNoPort);
+    EXPECT_TRUE(view.messages.empty());  // no editor was enabled: nothing to report
+    EXPECT_EQ(dlg.m_strPort, other.Path());
+    Click(IDC_CHK_LED1);
+    EXPECT_TRUE(other.WaitForBytes(7, std::chrono::seconds(2)));
+    EXPECT_EQ(other.Received(), "LEDb1on");
+    EXPECT_EQ(board.Received(), "c");
+    dlg.ClosePort();
 }
 
 }  // namespace

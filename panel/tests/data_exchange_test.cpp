@@ -10,7 +10,12 @@ namespace {
 struct ExchangeFixture : ::testing::Test {
     FakeView view;
     CPanelDlg dlg{view};
-    void SetUp() override { dlg.OnInitDialog(); view.log.clear(); }
+    // The row editors enabled, as while connected with four rows.
+    void SetUp() override {
+        dlg.OnInitDialog();
+        for (int id : {IDC_EDIT_ROW1, IDC_EDIT_ROW2, IDC_EDIT_ROW3, IDC_EDIT_ROW4}) view.enabled[id] = true;
+        view.log.clear();
+    }
 };
 
 TEST_F(ExchangeFixture, ToStoreReadsEveryControl) {
@@ -35,19 +40,33 @@ TEST_F(ExchangeFixture, ToStoreReadsEveryControl) {
     EXPECT_EQ(dlg.m_bBuzzer, 1);
 }
 
-TEST_F(ExchangeFixture, ATooLongRowStopsTheExchangeHoldingItsText) {
+TEST_F(ExchangeFixture, ATooLongRowIsReportedAndTheRestIsStillRead) {
     view.text[IDC_EDIT_ROW1] = "nuova";
     view.text[IDC_EDIT_ROW2] = "diciassette carat";  // 17 > 16
-    view.text[IDC_EDIT_ROW3] = "dopo";
+    view.text[IDC_EDIT_ROW3] = "anche questa è lunga";
     view.text[IDC_COMBO_PORT] = "COM7";
     view.checked[IDC_CHK_LED1] = true;
+    view.checked[IDC_CHK_ACQ_ANALOG] = true;
     EXPECT_FALSE(dlg.ExchangeData(Exchange::ToStore));
     EXPECT_EQ(dlg.m_strRow1, "nuova");
     EXPECT_EQ(dlg.m_strRow2, "diciassette carat");
-    EXPECT_EQ(dlg.m_strRow3, "Riga 3");  // later fields keep their old values
-    EXPECT_EQ(dlg.m_strPort, "COM3");
-    EXPECT_EQ(dlg.m_bLed1, 0);
+    // Everything after it keeps up with the window: port, toggles, switches.
+    EXPECT_EQ(dlg.m_strRow3, "anche questa è lunga");
+    EXPECT_EQ(dlg.m_strPort, "COM7");
+    EXPECT_EQ(dlg.m_bLed1, 1);
+    EXPECT_EQ(dlg.m_bAcquireAnalog, 1);
+    // One report, for the first offending row, and the focus there.
     EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 2: al massimo 16 caratteri."});
+    EXPECT_EQ(view.focus, IDC_EDIT_ROW2);
+}
+
+TEST_F(ExchangeFixture, ARowWhoseEditorIsDisabledIsNotHeldToTheRule) {
+    // Its editor can't be reached, so the user could never shorten it.
+    view.enabled[IDC_EDIT_ROW2] = false;
+    view.text[IDC_EDIT_ROW2] = "diciassette carat";
+    EXPECT_TRUE(dlg.ExchangeData(Exchange::ToStore));
+    EXPECT_EQ(dlg.m_strRow2, "diciassette carat");
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(ExchangeFixture, TheLengthRuleCountsCharactersNotBytes) {

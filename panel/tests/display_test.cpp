@@ -94,7 +94,7 @@ TEST_F(DisplaySession, ANarrowerLayoutCutsARowStillLongerInTheEditor) {
     EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 3: al massimo 8 caratteri."});
 }
 
-TEST_F(DisplaySession, ALongRowBlocksAWiderLayoutUntilItIsShortened) {
+TEST_F(DisplaySession, AWiderLayoutIsAWayOutOfALongRow) {
     Connect();
     view.text[IDC_EDIT_ROW1] = "Riga 1 lunga";
     Columns("8");
@@ -102,15 +102,16 @@ TEST_F(DisplaySession, ALongRowBlocksAWiderLayoutUntilItIsShortened) {
     view.text[IDC_COMBO_COLUMNS] = "20";
     Click(IDC_BTN_LAYOUT);
     EXPECT_EQ(Wire(1), "c");
-    EXPECT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(dlg.m_nColumns, 8);
-    EXPECT_EQ(view.text[IDC_COMBO_ROWS], "4");  // the previous texts shown again
-    EXPECT_EQ(view.text[IDC_COMBO_COLUMNS], "8");
-    board.ClearReceived();
-    view.text[IDC_EDIT_ROW1] = "Riga 1";
-    view.text[IDC_COMBO_COLUMNS] = "20";
-    Click(IDC_BTN_LAYOUT);
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 1: al massimo 8 caratteri."});
+    // The texts chosen are applied and stay shown: no snapping back.
     EXPECT_EQ(dlg.m_nColumns, 20);
+    EXPECT_EQ(view.text[IDC_COMBO_ROWS], "2");
+    EXPECT_EQ(view.text[IDC_COMBO_COLUMNS], "20");
+    EXPECT_FALSE(view.enabled[IDC_EDIT_ROW3]);
+    board.ClearReceived();
+    Click(IDC_BTN_ROW1);
+    EXPECT_EQ(Wire(23), "l\x11wRiga 1 lunga        ");
+    EXPECT_EQ(view.messages.size(), 1u);  // the row fits now
 }
 
 TEST_F(DisplaySession, TextGoesOutInWindows1252OneBytePerCharacter) {

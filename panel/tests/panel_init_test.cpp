@@ -190,6 +190,7 @@ TEST(PanelOk, ATooLongRowKeepsThePanelOpenAndSaysWhy) {
     FakeView view;
     CPanelDlg dlg(view);
     dlg.OnInitDialog();
+    view.enabled[IDC_EDIT_ROW3] = true;  // as while connected
     view.text[IDC_EDIT_ROW3] = "diciassette carat";  // 17
     dlg.OnEvent({PanelEventKind::Click, IDOK});
     EXPECT_EQ(view.endResult, 0);

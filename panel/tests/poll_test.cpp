@@ -1,6 +1,7 @@
 // The once-a-second poll and the hello read, against the simulated board.
 #include "panel/tests/board_session.h"
 
+#include <functional>
 #include <thread>
 
 namespace {
@@ -160,16 +161,118 @@ TEST_F(PollSession, ATooLongRowIsReportedOnceByTheTicksAndAgainByAClick) {
     EXPECT_EQ(view.messages.size(), 4u);
 }
 
-TEST_F(PollSession, WhileARowBreaksTheRuleTheTickGoesOnWithTheFieldsItHas) {
+TEST_F(PollSession, ALongRowHoldsBackNeitherTheTogglesNorTheCombosNorTheSwitches) {
     Connect();
     view.text[IDC_EDIT_ROW1] = "Riga 1 lunga";
     view.text[IDC_COMBO_COLUMNS] = "8";
     Click(IDC_BTN_LAYOUT);
-    Acquire(true, false);  // after the row: not taken in
+    ASSERT_EQ(Wire(1), "c");
     Tick();
-    EXPECT_EQ(dlg.m_bAcquireAnalog, 0);
-    std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(board.Received(), "c");
+    ASSERT_EQ(view.messages.size(), 1u);
+    board.ClearReceived();
+    Acquire(true, false);
+    view.text[IDC_COMBO_ROWS] = "2";
+    view.checked[IDC_CHK_LED1] = true;
+    Click(IDC_CHK_LED1);
+    Tick();
+    EXPECT_EQ(Wire(8), "LEDb1ona");
+    EXPECT_EQ(view.text[IDC_ANALOG], "0512");
+    EXPECT_EQ(view.text[IDC_COMBO_ROWS], "2");  // not snapped back
+    view.checked[IDC_CHK_LED1] = false;
+    Click(IDC_CHK_LED1);  // across a tick: the other command
+    EXPECT_EQ(Wire(16), "LEDb1onaLEDb1off");
+    EXPECT_EQ(view.messages.size(), 1u);
+}
+
+TEST_F(PollSession, ARowLeftTooLongInADisabledEditorIsNoDeadEnd) {
+    Connect();
+    view.text[IDC_EDIT_ROW2] = "Temperatura";  // 11 characters
+    view.text[IDC_COMBO_ROWS] = "1";
+    view.text[IDC_COMBO_COLUMNS] = "8";
+    Click(IDC_BTN_LAYOUT);
+    ASSERT_FALSE(view.enabled[IDC_EDIT_ROW2]);
+    Tick();
+    Click(IDC_BTN_LAYOUT);
+    Click(IDC_BTN_OFF);
+    Click(IDC_BTN_ON);
+    Tick();
+    EXPECT_TRUE(view.messages.empty());
+    // Showing the row again makes it editable, and then it is reported.
+    view.text[IDC_COMBO_ROWS] = "2";
+    Click(IDC_BTN_LAYOUT);
+    EXPECT_TRUE(view.enabled[IDC_EDIT_ROW2]);
+    Tick();
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 2: al massimo 8 caratteri."});
+    EXPECT_EQ(view.focus, IDC_EDIT_ROW2);
+}
+
+TEST_F(PollSession, AFailedPollWriteWhileARowIsTooLongIsReportedOnce) {
+    Connect();
+    view.text[IDC_EDIT_ROW1] = "Riga 1 lunga";
+    view.text[IDC_COMBO_COLUMNS] = "8";
+    Click(IDC_BTN_LAYOUT);
+    Acquire(true, true);
+    board.Vanish();
+    for (int i = 0; i < 4; ++i) Tick();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"Riga 1: al massimo 8 caratteri.",
+                                                       "Errore in WriteFile!!"}));
+}
+
+// A fault of the board's, and how it ends.
+struct FaultCase {
+    const char* name;
+    std::function<void(sim::SimBoard&)> start;
+    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadingsAfterAFault : public PollSession, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(ReadingsAfterAFault, TrueValuesReturnWithinTwoTicksOfItsEnd) {
+    Connect();
+    board.SetAnalog(731);
+    board.SetTemperature(21.0);
+    Acquire(true, true);
+    GetParam().start(board);
+    Tick();
+    board.SetReply(sim::Reply::Normal);
+    Tick();
+    Tick();
+    EXPECT_EQ(view.text[IDC_ANALOG], "0731");
+    EXPECT_EQ(view.text[IDC_TEMP], " 21.0°C");
+    // And they stay right.
+    board.SetAnalog(5);
+    Tick();
+    EXPECT_EQ(view.text[IDC_ANALOG], "0005");
+    EXPECT_EQ(view.text[IDC_TEMP], " 21.0°C");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ReadingsAfterAFault,
+    ::testing::Values(
+        FaultCase{"LateReply", [](sim::SimBoard& b) { b.SetReply(sim::Reply::Late, 2 * port::kReadBoundMs); }},
+        FaultCase{"ExtraBytes", [](sim::SimBoard& b) { b.SetReply(sim::Reply::Extra); }},
+        FaultCase{"Garbage", [](sim::SimBoard& b) { b.Inject(std::string(4000, '#')); }},
+        FaultCase{"ZeroByte", [](sim::SimBoard& b) { b.SetReply(sim::Reply::ZeroByte); }},
+        FaultCase{"ShortReply", [](sim::SimBoard& b) { b.SetReply(sim::Reply::Short); }},
+        FaultCase{"Silence", [](sim::SimBoard& b) { b.SetReply(sim::Reply::Never); }}),
+    [](const auto& fault) { return std::string(fault.param.name); });
+
+TEST_F(PollSession, ExtraBytesNeverReachTheOtherField) {
+    Connect();
+    board.SetReply(sim::Reply::Extra);
+    Acquire(true, true);
+    for (int i = 0; i < 3; ++i) {
+        Tick();
+        EXPECT_EQ(view.text[IDC_ANALOG], "0512");
+        EXPECT_EQ(view.text[IDC_TEMP], " 23.5°C");
+    }
+}
+
+TEST_F(PollSession, BytesWaitingBeforeTheConnectAnswerNothing) {
+    board.Inject("garbage from before");
+    Connect();
+    Click(IDC_BTN_HELLO);  // reads whatever comes, up to 512 bytes
+    EXPECT_EQ(view.text[IDC_ANALOG], "0512");
 }
 
 TEST_F(PollSession, HelloReadsWhateverComesAndShowsItWithoutReadingTheControls) {
