@@ -86,6 +86,43 @@ TEST_F(MappedPort, AnalogReadGetsTheBoardsFourBytes) {
     EXPECT_EQ(link.ReplyText(), "0512");
 }
 
+TEST_F(MappedPort, DiscardDropsAReplyLeftUnread) {
+    ASSERT_TRUE(link.WritePort(link.Put("a")));
+    ASSERT_TRUE(link.WritePort(link.Put("a")));
+    ASSERT_TRUE(link.ReadPort(4));
+    ::Sleep(100);  // the second reply is waiting now
+    link.DiscardInput();
+    ASSERT_TRUE(link.WritePort(link.Put("a")));
+    ASSERT_TRUE(link.ReadPort(8));
+    EXPECT_EQ(link.ReplyText(), "0512");
+}
+
+// The port's baud rate as a plain open of another program finds it, or
+// sets it; 0 when it cannot be opened.
+DWORD BaudRate(const std::string& name, DWORD set = 0) {
+    const HANDLE h = CreateFileA(("\\\\.\\" + name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    if (GetCommState(h, &dcb) && set != 0) {
+        dcb.BaudRate = set;
+        SetCommState(h, &dcb);
+        GetCommState(h, &dcb);
+    }
+    CloseHandle(h);
+    return dcb.BaudRate;
+}
+
+TEST_F(MappedPort, CloseGivesThePortBackTheSettingsItHad) {
+    link.ClosePort();
+    ASSERT_EQ(BaudRate(name, CBR_9600), 9600u);
+    ASSERT_TRUE(link.Open(name));
+    ASSERT_EQ(link.ConfigureLine(), CSerialLink::ConfigureResult::Ok);
+    link.ClosePort();
+    EXPECT_EQ(BaudRate(name), 9600u);
+}
+
 TEST_F(MappedPort, AReadWithNoReplyEndsAtTheBound) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(link.ReadPort(4));
