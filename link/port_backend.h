@@ -52,13 +52,22 @@ void RestoreState(Handle h, const Settings& saved);
 // Drops what the port has received and nobody has read yet.
 void DiscardInput(Handle h);
 
-// Writes all bytes, waiting at most kWriteBoundMs for room.
-bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written);
+// How a transfer ended. Gone: the OS says the device has left (a hang-up,
+// an unplugged adapter); only a new open can bring it back. A board that is
+// merely slow or silent is never Gone.
+enum class Io { Ok, Failed, Gone };
 
-// Reads until `count` bytes came or kReadBoundMs passed; a time-out is a
-// success with the bytes that came. Fails when the port reports an error or
-// hang-up before any byte.
-bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got);
+// Writes all bytes, waiting at most kWriteBoundMs for room; Failed when the
+// time ran out first.
+Io Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written);
+
+// Reads until `count` bytes came or kReadBoundMs passed; a time-out is Ok
+// with the bytes that came, and so is a hang-up after some bytes (the next
+// call tells it).
+Io Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got);
+
+// Whether the OS says the device has left, without waiting or moving a byte.
+bool HasLeft(Handle h);
 
 void Close(Handle h);
 

@@ -31,16 +31,22 @@ int MsLeft(Clock::time_point deadline) {
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
-// Waits for `events` until the deadline. 1: ready, 0: time-out, -1: error or hang-up.
-int WaitFor(int fd, short events, Clock::time_point deadline) {
+// errno values that mean the device itself is gone.
+bool GoneErrno(int e) { return e == EIO || e == ENXIO || e == ENODEV || e == EPIPE; }
+
+enum class Wait { Ready, TimedOut, Failed, Gone };
+
+// Waits for `events` until the deadline.
+Wait WaitFor(int fd, short events, Clock::time_point deadline) {
     for (;;) {
         pollfd p{fd, events, 0};
         const int n = ::poll(&p, 1, MsLeft(deadline));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) return 0;
-        if ((p.revents & events) != 0) return 1;
-        return -1;  // POLLHUP, POLLERR or POLLNVAL without data
+        if (n < 0) return Wait::Failed;
+        if (n == 0) return Wait::TimedOut;
+        if ((p.revents & events) != 0) return Wait::Ready;
+        // A hang-up (an unplugged adapter, a pty whose other side closed).
+        return (p.revents & (POLLHUP | POLLERR)) != 0 ? Wait::Gone : Wait::Failed;
     }
 }
 
@@ -100,7 +106,7 @@ void RestoreState(Handle h, const Settings& saved) {
 
 void DiscardInput(Handle h) { ::tcflush(Fd(h), TCIFLUSH); }
 
-bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
+Io Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     written = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteBoundMs);
     while (written < count) {
@@ -111,27 +117,43 @@ bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) return false;
-        if (WaitFor(Fd(h), POLLOUT, deadline) != 1) return false;
+        if (n < 0 && errno != EAGAIN) return GoneErrno(errno) ? Io::Gone : Io::Failed;
+        switch (WaitFor(Fd(h), POLLOUT, deadline)) {
+        case Wait::Ready: continue;
+        case Wait::Gone: return Io::Gone;
+        case Wait::TimedOut:
+        case Wait::Failed: return Io::Failed;
+        }
     }
-    return true;
+    return Io::Ok;
 }
 
-bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
+Io Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
     got = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kReadBoundMs);
+    const auto ended = [&](Io how) { return got > 0 ? Io::Ok : how; };
     while (got < count) {
-        const int ready = WaitFor(Fd(h), POLLIN, deadline);
-        if (ready == 0) return true;  // time-out: what came is the reply
-        if (ready < 0) return got > 0;
+        switch (WaitFor(Fd(h), POLLIN, deadline)) {
+        case Wait::Ready: break;
+        case Wait::TimedOut: return Io::Ok;  // what came is the reply
+        case Wait::Gone: return ended(Io::Gone);
+        case Wait::Failed: return ended(Io::Failed);
+        }
         const ssize_t n = ::read(Fd(h), data + got, count - got);
         if (n > 0) {
             got += static_cast<std::uint32_t>(n);
-        } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
-            return got > 0;  // hang-up: the port is gone
+        } else if (n == 0) {
+            return ended(Io::Gone);  // end of file: hung up
+        } else if (errno != EINTR && errno != EAGAIN) {
+            return ended(GoneErrno(errno) ? Io::Gone : Io::Failed);
         }
     }
-    return true;
+    return Io::Ok;
+}
+
+bool HasLeft(Handle h) {
+    pollfd p{Fd(h), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 void Close(Handle h) {

@@ -28,6 +28,20 @@ static_assert(sizeof(SavedState) <= sizeof(Settings::bytes));
 SavedState& Saved(Settings& s) { return *reinterpret_cast<SavedState*>(s.bytes); }
 const SavedState& Saved(const Settings& s) { return *reinterpret_cast<const SavedState*>(s.bytes); }
 
+// Errors on an open handle that mean the device has left; the stale handle
+// blocks the name until it is closed.
+Io Failure() {
+    switch (::GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_BAD_COMMAND:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_OPERATION_ABORTED:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEVICE_NOT_CONNECTED: return Io::Gone;
+    default: return Io::Failed;
+    }
+}
+
 }  // namespace
 
 Handle Open(const char* name) {
@@ -74,19 +88,26 @@ void RestoreState(Handle h, const Settings& saved) {
 
 void DiscardInput(Handle h) { ::PurgeComm(H(h), PURGE_RXCLEAR); }
 
-bool Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
+Io Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     DWORD n = 0;
     const BOOL ok = ::WriteFile(H(h), data, count, &n, nullptr);
     written = n;
+    if (ok == FALSE) return Failure();
     // A write that timed out returns TRUE with fewer bytes: that is no success.
-    return ok != FALSE && n == count;
+    return n == count ? Io::Ok : Io::Failed;
 }
 
-bool Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
+Io Read(Handle h, unsigned char* data, std::uint32_t count, std::uint32_t& got) {
     DWORD n = 0;
     const BOOL ok = ::ReadFile(H(h), data, count, &n, nullptr);
     got = n;
-    return ok != FALSE;
+    return ok != FALSE ? Io::Ok : Failure();
+}
+
+bool HasLeft(Handle h) {
+    DWORD errors = 0;
+    COMSTAT stat{};
+    return ::ClearCommError(H(h), &errors, &stat) == FALSE && Failure() == Io::Gone;
 }
 
 void Close(Handle h) { ::CloseHandle(H(h)); }

@@ -7,6 +7,7 @@
 bool CSerialLink::OpenPort() {
     m_hComm = port::Open(m_pszPortName != nullptr ? m_pszPortName : "");
     if (m_hComm == port::kNoPort) return false;
+    m_bPortGone = false;
     m_dcbSaved = {};
     m_bSavedState = port::SaveState(m_hComm, m_dcbSaved);
     return true;
@@ -31,19 +32,27 @@ bool CSerialLink::WritePort(std::int32_t count) {
     m_nBytes = std::clamp<std::int32_t>(count, 0, kBufferSize);
     m_bResult = 0;
     m_dwTransferred = 0;
-    if (m_hComm != port::kNoPort)
-        m_bResult = port::Write(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes),
-                                m_dwTransferred)
-                        ? 1
-                        : 0;
+    if (m_hComm != port::kNoPort) {
+        const port::Io io = port::Write(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes),
+                                        m_dwTransferred);
+        m_bResult = io == port::Io::Ok ? 1 : 0;
+        if (io == port::Io::Gone) m_bPortGone = true;
+    }
     return m_bResult != 0;
 }
 
 bool CSerialLink::ReadPort(std::int32_t count) {
     m_nBytes = std::clamp<std::int32_t>(count, 0, kBufferSize);
     m_dwTransferred = 0;
-    return m_hComm != port::kNoPort &&
-           port::Read(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes), m_dwTransferred);
+    if (m_hComm == port::kNoPort) return false;
+    const port::Io io =
+        port::Read(m_hComm, m_szBuffer, static_cast<std::uint32_t>(m_nBytes), m_dwTransferred);
+    if (io == port::Io::Gone) m_bPortGone = true;
+    return io == port::Io::Ok;
+}
+
+void CSerialLink::WatchPort() {
+    if (m_hComm != port::kNoPort && port::HasLeft(m_hComm)) m_bPortGone = true;
 }
 
 bool CSerialLink::ProbePort() {

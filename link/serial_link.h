@@ -37,6 +37,9 @@ public:
     bool WritePort(std::int32_t count);
     // Reads up to `count` bytes into m_szBuffer; m_bResult is left alone.
     bool ReadPort(std::int32_t count);
+    // Both set m_bPortGone when the OS says the device has left.
+    // Sets m_bPortGone if the device has left since, moving no byte.
+    void WatchPort();
     // Reads the settings of m_hComm: success means an open port.
     bool ProbePort();
     // Gives the port back the settings it had before the open, then closes it.
@@ -60,6 +63,9 @@ public:
     std::int32_t m_nBytes = 0;
     std::uint32_t m_dwTransferred = 0;
     unsigned char m_szBuffer[kBufferSize] = {};
+    // The device behind m_hComm has left (hang-up, unplugged); cleared by
+    // the next open. A slow or silent board never sets it.
+    bool m_bPortGone = false;
     // The port's settings as the open found them; valid while m_bSavedState.
     port::Settings m_dcbSaved{};
     bool m_bSavedState = false;

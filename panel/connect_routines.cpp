@@ -6,18 +6,26 @@
 
 void CPanelDlg::OnBtnOn() {
     ExchangeData(Exchange::ToStore);  // opens the port the combo shows, whatever the rows hold
+    m_strLostPort.clear();            // the user has taken over from any reconnect
+    Connect(Report::Yes);
+}
+
+bool CPanelDlg::Connect(Report report) {
+    const auto fail = [&](std::string_view text) {
+        if (report == Report::Yes) ShowPortError(text);
+        return false;
+    };
     m_pszPortName = m_strPort.c_str();
-    if (!OpenPort()) {
-        ShowPortError(kErrCreateFile);
-        return;
-    }
+    if (!OpenPort()) return fail(kErrCreateFile);
     switch (ConfigureLine()) {
-    case ConfigureResult::GetStateFailed: ShowPortError(kErrGetCommState); return;
-    case ConfigureResult::SetStateFailed: ShowPortError(kErrSetCommState); return;
+    case ConfigureResult::GetStateFailed: return fail(kErrGetCommState);
+    case ConfigureResult::SetStateFailed: return fail(kErrSetCommState);
     case ConfigureResult::Ok: break;
     }
     DiscardInput();  // what the board sent before we listened answers nothing of ours
+    m_strOpenPort = m_strPort;
     ApplyEnableSet(ConnectedSet());
+    return true;
 }
 
 void CPanelDlg::OnBtnOff() {

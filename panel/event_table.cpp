@@ -55,10 +55,13 @@ EventResult CPanelDlg::OnEvent(const PanelEvent& event) {
         return {};
     }
     const auto id = static_cast<unsigned>(event.id);
-    return std::visit(Overloaded{
-                          [&](ClickRoutine r) { return (this->*r)(), EventResult{true, 0}; },
-                          [&](MessageRoutine r) { return EventResult{(this->*r)(id, event.param), 0}; },
-                          [&](QueryRoutine r) { return EventResult{true, (this->*r)()}; },
-                      },
-                      it->routine);
+    const EventResult result =
+        std::visit(Overloaded{
+                       [&](ClickRoutine r) { return (this->*r)(), EventResult{true, 0}; },
+                       [&](MessageRoutine r) { return EventResult{(this->*r)(id, event.param), 0}; },
+                       [&](QueryRoutine r) { return EventResult{true, (this->*r)()}; },
+                   },
+                   it->routine);
+    HandlePortGone();  // whichever routine met it
+    return result;
 }

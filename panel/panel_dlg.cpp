@@ -46,7 +46,14 @@ void CPanelDlg::ShowModalMessage(std::string_view text) {
     --m_nOpenMessages;
 }
 
-void CPanelDlg::ShowPortError(std::string_view text) { ShowModalMessage(text); }
+void CPanelDlg::ShowPortError(std::string_view text) {
+    // A board that left fails every write that follows: say it once.
+    if (m_bPortGone) {
+        if (m_bGoneReported) return;
+        m_bGoneReported = true;
+    }
+    ShowModalMessage(text);
+}
 
 void CPanelDlg::OnOK() {
     if (ExchangeData(Exchange::ToStore)) m_view.EndDialog(IDOK);

@@ -106,6 +106,16 @@ public:
     void ApplyEnableSet(std::span<const EnableStep> set);
 
 private:
+    enum class Report { No, Yes };
+    // Opens and sets up the port named by m_strPort and shows the connected
+    // set; each failure is reported when asked to.
+    bool Connect(Report report);
+    // After a routine: a port whose device has left is closed as Off would,
+    // reported once, and watched for its return.
+    void HandlePortGone();
+    // In a tick: the lost port is back under the same name, so connect again
+    // and press the "Acquisisci" toggles that were pressed.
+    void Reconnect();
     struct RowLine;
     struct SwitchLine;
     void WriteRow(const RowLine& line);
@@ -124,6 +134,15 @@ private:
     bool m_bInTick = false;
     // The last too-long row reported by a tick, so ticks report it once.
     std::string m_strReportedOffence;
+    // The port name of the open port, as the combo showed it at the connect.
+    std::string m_strOpenPort;
+    // A port that went away while connected, to connect again when it comes
+    // back (empty: none), and the acquisitions it had.
+    std::string m_strLostPort;
+    std::int32_t m_bLostAcquireAnalog = 0;
+    std::int32_t m_bLostAcquireTemp = 0;
+    // This loss of the port has been reported: one box per loss.
+    bool m_bGoneReported = false;
 };
 
 // The ordered enable sets, for the routines and the tests.

@@ -18,6 +18,9 @@ void CPanelDlg::PollTick() {
     m_bInTick = true;
     ExchangeData(Exchange::ToStore);  // a too-long row is reported, the rest still read
     m_bInTick = false;
+    WatchPort();  // noticed even while nothing is acquired
+    if (m_bPortGone) return;
+    Reconnect();
 
     const std::tm now = m_localTime();
     char clock[16];

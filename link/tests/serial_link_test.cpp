@@ -148,6 +148,18 @@ TEST_F(LinkFixture, ASilentBoardHoldsAReadOnlyForTheBound) {
     EXPECT_GE(held, std::chrono::milliseconds(port::kReadBoundMs - 10));
     EXPECT_LT(held, std::chrono::milliseconds(3 * port::kReadBoundMs));
     EXPECT_EQ(link.ReplyText(), "");  // a read of no byte is the empty text
+    link.WatchPort();
+    EXPECT_FALSE(link.m_bPortGone);  // silent is not gone
+}
+
+TEST_F(LinkFixture, AWriteOrReadIsWhatTellsTheBoardHasGone) {
+    ASSERT_TRUE(link.Connect(board.Path()));
+    board.Vanish();
+    EXPECT_FALSE(link.WritePort(link.Put("a")));
+    EXPECT_TRUE(link.m_bPortGone);
+    link.m_bPortGone = false;
+    EXPECT_FALSE(link.ReadPort(4));
+    EXPECT_TRUE(link.m_bPortGone);
 }
 
 TEST_F(LinkFixture, TemperatureReplyKeepsItsDegreeSign) {
@@ -163,6 +175,8 @@ TEST_F(LinkFixture, TemperatureReplyKeepsItsDegreeSign) {
 TEST_F(LinkFixture, AVanishedBoardFailsWritesAndReadsButCloseStillWorks) {
     ASSERT_TRUE(link.Connect(board.Path()));
     board.Vanish();
+    link.WatchPort();  // seen without moving a byte
+    EXPECT_TRUE(link.m_bPortGone);
     EXPECT_FALSE(link.WritePort(link.Put("a")));
     EXPECT_EQ(link.m_bResult, 0);
     EXPECT_FALSE(link.ReadPort(4));

@@ -1,31 +1,12 @@
 // "On", "Off" and closing the panel, through the real port code.
 #include "panel/tests/board_session.h"
 
-#include <dlfcn.h>
+#include "panel/tests/os_faults.h"
+
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <fstream>
-
-namespace {
-
-// Fault injection at the OS boundary: when set, the next tcsetattr fails as
-// a device that refuses the settings would.
-bool g_failSetState = false;
-
-}  // namespace
-
-extern "C" int tcsetattr(int fd, int actions, const struct termios* t) {
-    using Real = int (*)(int, int, const struct termios*);
-    static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "tcsetattr"));
-    if (g_failSetState) {
-        g_failSetState = false;
-        errno = EINVAL;
-        return -1;
-    }
-    return real(fd, actions, t);
-}
 
 namespace {
 
@@ -125,7 +106,7 @@ TEST_F(ConnectSession, AHeldPortFailsTheOpen) {
 
 TEST_F(ConnectSession, ARefusedSettingsWriteIsReportedAndFreesThePort) {
     view.text[IDC_COMBO_PORT] = board.Path();
-    g_failSetState = true;
+    os_faults::failSetState = true;
     Click(IDC_BTN_ON);
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in SetCommState!!"});
     EXPECT_EQ(dlg.m_hComm, port::kNoPort);

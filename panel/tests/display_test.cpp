@@ -1,6 +1,7 @@
 // "Aggiorna il display" and the rows' "Aggiorna": byte-exact traffic at the
 // simulated board through the real port.
 #include "panel/tests/board_session.h"
+#include "panel/tests/os_faults.h"
 
 #include <tuple>
 
@@ -128,17 +129,19 @@ struct FailingRowCase {
     std::vector<std::string> messages;
 };
 
-class RowWithPortGone : public BoardSession, public ::testing::WithParamInterface<FailingRowCase> {};
+class RowWithFailingWrites : public BoardSession, public ::testing::WithParamInterface<FailingRowCase> {};
 
-TEST_P(RowWithPortGone, FailedWritesAreReportedAsEachRowSays) {
+TEST_P(RowWithFailingWrites, FailedWritesAreReportedAsEachRowSays) {
     Connect();
-    board.Vanish();
+    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
     Click(GetParam().button);
+    os_faults::failWritesTo = -1;
     EXPECT_EQ(view.messages, GetParam().messages);
+    EXPECT_NE(dlg.m_hComm, port::kNoPort);  // a failure, not a board gone: still connected
 }
 
 const std::vector<std::string> kTwice = {"Errore in WriteFile!!", "Errore in WriteFile!!"};
-INSTANTIATE_TEST_SUITE_P(Rows, RowWithPortGone,
+INSTANTIATE_TEST_SUITE_P(Rows, RowWithFailingWrites,
                          ::testing::Values(FailingRowCase{IDC_BTN_ROW1, kTwice},
                                            FailingRowCase{IDC_BTN_ROW2, kTwice},
                                            FailingRowCase{IDC_BTN_ROW3, kTwice},

@@ -1,5 +1,6 @@
 // The once-a-second poll and the hello read, against the simulated board.
 #include "panel/tests/board_session.h"
+#include "panel/tests/os_faults.h"
 
 #include <functional>
 #include <thread>
@@ -81,7 +82,7 @@ TEST_F(PollSession, AFailedWriteEndsTheTickBeforeItsExchangeAndIsReportedOnce) {
     Connect();
     now.tm_hour = 10;
     Acquire(true, true);
-    board.Vanish();
+    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
     Tick();
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in WriteFile!!"});
     EXPECT_EQ(view.text[IDC_CLOCK], "00:00:00");  // the tick ended before showing it
@@ -92,9 +93,24 @@ TEST_F(PollSession, AFailedWriteEndsTheTickBeforeItsExchangeAndIsReportedOnce) {
     Tick();
     EXPECT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.text[IDC_CLOCK], "10:00:00");
-    // "Off" still works, and a board that comes back can be connected.
-    Click(IDC_BTN_OFF);
+    // Still connected; pressed again once the port works, the readings come.
+    os_faults::failWritesTo = -1;
+    EXPECT_NE(dlg.m_hComm, port::kNoPort);
+    Acquire(true, false);
+    Tick();
+    EXPECT_EQ(view.text[IDC_ANALOG], "0512");
+}
+
+TEST_F(PollSession, ABoardGoneMidTickIsReportedOnceAndDisconnects) {
+    Connect();
+    Acquire(true, true);
+    board.Vanish();
+    Tick();
+    Tick();
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in WriteFile!!"});
     EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
+    // Another board can be connected at once.
     sim::SimBoard again;
     view.text[IDC_COMBO_PORT] = again.Path();
     Click(IDC_BTN_ON);
@@ -285,11 +301,12 @@ TEST_F(PollSession, HelloReadsWhateverComesAndShowsItWithoutReadingTheControls) 
     EXPECT_EQ(view.text[IDC_EDIT_ROW1], "Riga 1");  // the store, written back
 }
 
-TEST_F(PollSession, HelloWithThePortGoneReportsAndStops) {
+TEST_F(PollSession, HelloWithAFailingWriteReportsAndStops) {
     Connect();
-    board.Vanish();
+    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
     view.log.clear();
     Click(IDC_BTN_HELLO);
+    os_faults::failWritesTo = -1;
     EXPECT_EQ(view.log, std::vector<std::string>{"message Errore in WriteFile!!"});
 }
 
