@@ -1,12 +1,13 @@
 // Windows port discovery: the COM names the serial drivers publish under
 // HKLM\HARDWARE\DEVICEMAP\SERIALCOMM.
 #include "link/port_discovery.h"
+#include "link/natural_order.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace port {
 
@@ -26,11 +27,12 @@ std::vector<std::string> PresentPorts() {
     }
     ::RegCloseKey(key);
     // COM1..COM10 are in the list already; the rest in number order.
-    const auto number = [](const std::string& s) {
-        return s.size() > 3 && s.compare(0, 3, "COM") == 0 ? std::atoi(s.c_str() + 3) : 0;
-    };
-    std::erase_if(ports, [&](const std::string& p) { return number(p) >= 1 && number(p) <= 10; });
-    std::ranges::sort(ports, [&](const std::string& a, const std::string& b) { return number(a) < number(b); });
+    std::erase_if(ports, [](const std::string& p) {
+        for (int n = 1; n <= 10; ++n)
+            if (::_stricmp(p.c_str(), ("COM" + std::to_string(n)).c_str()) == 0) return true;
+        return false;
+    });
+    std::ranges::sort(ports, [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
     return ports;
 }
 

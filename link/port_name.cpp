@@ -12,4 +12,14 @@ std::string DevicePath(std::string_view name) {
     return com ? "\\\\.\\" + std::string(name) : std::string(name);
 }
 
+std::string WithNote(std::string name, std::string_view note) {
+    if (!note.empty()) name.append(" (").append(note).append(")");
+    return name;
+}
+
+std::string_view WithoutNote(std::string_view shown) {
+    const std::size_t open = shown.rfind(" (");
+    return shown.ends_with(')') && open != std::string_view::npos ? shown.substr(0, open) : shown;
+}
+
 }  // namespace port

@@ -12,6 +12,12 @@ namespace port {
 // starts with "\\". Any other name is passed unchanged.
 std::string DevicePath(std::string_view name);
 
+// A listed port may say what else it is known as, in parentheses after the
+// name: "/dev/serial/by-id/usb-Board-if00 (ttyACM0)". The note is for the
+// reader; the name to open is what stands before it.
+std::string WithNote(std::string name, std::string_view note);
+std::string_view WithoutNote(std::string_view shown);
+
 }  // namespace port
 
 #endif

@@ -1,11 +1,14 @@
 #include "link/serial_link.h"
 
 #include "link/cp1252.h"
+#include "link/port_name.h"
 
 #include <algorithm>
 
 bool CSerialLink::OpenPort() {
-    m_hComm = port::Open(m_pszPortName != nullptr ? m_pszPortName : "");
+    // A name chosen from the list may carry a note: open what it names.
+    const std::string name(port::WithoutNote(m_pszPortName != nullptr ? m_pszPortName : ""));
+    m_hComm = port::Open(name.c_str());
     if (m_hComm == port::kNoPort) return false;
     m_bPortGone = false;
     m_dcbSaved = {};

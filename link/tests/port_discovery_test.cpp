@@ -61,4 +61,26 @@ TEST_F(FakeTree, NothingThereGivesNothing) {
     EXPECT_TRUE(port::PresentPortsUnder((root / "none").string(), (root / "none").string()).empty());
 }
 
+TEST_F(FakeTree, AStableNameAndItsTtyAreOneEntryThatSaysBoth) {
+    fs::create_directories(dev / "serial" / "by-id");
+    fs::create_symlink("../../ttyACM0", dev / "serial" / "by-id" / "usb-Velmora_Board_42-if00");
+    Tty("ttyACM0", true);
+    Tty("ttyACM1", true);
+    const std::string d = dev.string();
+    EXPECT_EQ(port::PresentPortsUnder(sys.string(), d),
+              (std::vector<std::string>{d + "/serial/by-id/usb-Velmora_Board_42-if00 (ttyACM0)",
+                                        d + "/ttyACM1"}));
+}
+
+TEST_F(FakeTree, NamesEndingInLongNumbersAreListedInOrder) {
+    fs::create_directories(dev / "serial" / "by-id");
+    const std::string big = "usb-Board_" + std::string(30, '9');
+    const std::string bigger = "usb-Board_1" + std::string(30, '0');
+    std::ofstream(dev / "serial" / "by-id" / bigger);
+    std::ofstream(dev / "serial" / "by-id" / big);
+    const std::string d = dev.string();
+    EXPECT_EQ(port::PresentPortsUnder(sys.string(), d),
+              (std::vector<std::string>{d + "/serial/by-id/" + big, d + "/serial/by-id/" + bigger}));
+}
+
 }  // namespace
