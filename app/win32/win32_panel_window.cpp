@@ -10,10 +10,32 @@
 
 namespace {
 
+std::wstring ComboEntry(HWND combo, LRESULT index) {
+    const auto at = static_cast<WPARAM>(index);
+    std::wstring entry(static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, at, 0)) + 1, L'\0');
+    const auto n = ::SendMessageW(combo, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+    return entry;
+}
+
 std::wstring WindowText(HWND w) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(w)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// The focus is in `control` or in a part of it (a combo's edit).
+bool HoldsFocus(HWND control) {
+    const HWND focus = ::GetFocus();
+    return focus != nullptr && (focus == control || ::IsChild(control, focus) != FALSE);
+}
+
+// `entry` continues what `shown` begins, case aside: selecting it would
+// complete the shown text.
+bool Completes(const std::wstring& entry, const std::wstring& shown) {
+    return entry.size() >= shown.size() &&
+           ::CompareStringOrdinal(entry.c_str(), static_cast<int>(shown.size()), shown.c_str(),
+                                  static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The About box needs nothing of its own: OK, Enter, Escape and the close
@@ -77,6 +99,10 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
         return TRUE;
+    case WM_ENDSESSION:
+        // The process ends after this returns: close the port first.
+        if (wParam != FALSE) m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
+        return TRUE;
     case WM_SYSCOMMAND:
         return m_dlg->OnEvent({PanelEventKind::SysCommand, static_cast<int>(wParam), lParam}).handled
                    ? TRUE
@@ -94,14 +120,23 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Win32PanelWindow::EnableControl(int id, bool enable) { ::EnableWindow(Item(id), enable ? TRUE : FALSE); }
+void Win32PanelWindow::EnableControl(int id, bool enable) {
+    const HWND control = Item(id);
+    if (!enable && HoldsFocus(control)) {
+        const HWND next = ::GetNextDlgTabItem(m_hwnd, control, FALSE);
+        if (next != nullptr && next != control)
+            ::SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    ::EnableWindow(control, enable ? TRUE : FALSE);
+}
 
 bool Win32PanelWindow::IsControlEnabled(int id) { return ::IsWindowEnabled(Item(id)) != FALSE; }
 
 std::string Win32PanelWindow::GetText(int id) { return Utf8(WindowText(Item(id))); }
 
 void Win32PanelWindow::SetText(int id, std::string_view text) {
-    ::SetWindowTextW(Item(id), Wide(text).c_str());
+    const std::wstring value = Wide(text);
+    if (WindowText(Item(id)) != value) ::SetWindowTextW(Item(id), value.c_str());
 }
 
 bool Win32PanelWindow::GetCheck(int id) {
@@ -119,17 +154,19 @@ void Win32PanelWindow::LimitText(int id, int chars) {
 std::vector<std::string> Win32PanelWindow::GetComboList(int id) {
     std::vector<std::string> list;
     const auto count = ::SendMessageW(Item(id), CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring entry(static_cast<std::size_t>(::SendMessageW(Item(id), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        const auto n = ::SendMessageW(Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
-        entry.resize(static_cast<std::size_t>(n > 0 ? n : 0));
-        list.push_back(Utf8(entry));
-    }
+    for (LRESULT i = 0; i < count; ++i) list.push_back(Utf8(ComboEntry(Item(id), i)));
     return list;
 }
 
 void Win32PanelWindow::SelectComboEntry(int id, int index) {
-    ::SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const HWND combo = Item(id);
+    const std::wstring entry = ComboEntry(combo, index);
+    const std::wstring shown = WindowText(combo);
+    if (entry == shown) return;
+    // Completing under the user's fingers would select all they typed, so
+    // the next key replaces it; the first tick after the focus leaves does.
+    if (HoldsFocus(combo) && Completes(entry, shown)) return;
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void Win32PanelWindow::FocusControl(int id) { ::SetFocus(Item(id)); }

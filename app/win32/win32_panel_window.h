@@ -9,6 +9,17 @@
 //  [X] The real system menu with the About item; WM_SYSCOMMAND routed.
 //  [X] Message boxes: MB_OK, no icon, the executable's name as caption.
 //  [X] UTF-8 in the panel, UTF-16 at the window.
+//  [X] Ticks never disturb typing: writing the text a control already shows
+//      changes nothing (SetWindowText would put the caret at the start and
+//      drop the selection and undo), and a combo that has the keyboard focus
+//      is not completed: the completion of what the user typed waits for
+//      the first tick after the focus leaves. A selection that is not a
+//      completion of the shown text applies at once.
+//  [X] Disabling the control that has the focus first moves the focus to
+//      the next enabled control in tab order (WM_NEXTDLGCTL), as the dialog
+//      manager does for Tab; Windows would leave the focus nowhere.
+//  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
+//      run the cancel routine, which closes the port.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
