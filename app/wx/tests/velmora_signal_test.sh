@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real velmora binary ended by a signal (run it under xvfb-run): on
-# TERM, HUP and INT it runs its close routine, over an open About or
-# message box too, and exits with 0; the simulated board's
+# TERM, HUP and INT it runs its close routine, over an open About box,
+# menu or message box too, and exits with 0; the simulated board's
 # pseudo-terminal is then neither exclusive (TIOCEXCL, which would keep
 # the next non-root open out with EBUSY) nor locked. KILL, which no program
 # can catch, shows that the check sees a port left exclusive.
@@ -47,12 +47,14 @@ PY
 
 # signal, what is open when it comes, the exit status, the port after.
 #   connected: the port held; about: the About box open over a held port;
+#   menu: the system menu stand-in open over a held port;
 #   box: "Errore in CreateFile!!" open (COM3 leads nowhere), no port held.
 cases=(
     "TERM  connected  0    released"
     "HUP   connected  0    released"
     "INT   connected  0    released"
     "TERM  about      0    released"
+    "TERM  menu       0    released"
     "TERM  box        0    -"
     "KILL  connected  137  exclusive"
 )
@@ -81,6 +83,11 @@ for c in "${cases[@]}"; do
         sleep 0.5
         xdotool key i
         window "Informazioni sul Velmora" >/dev/null || fail "$sig/$state: no About box"
+        ;;
+    menu)
+        sleep 0.8
+        keys alt+space
+        sleep 0.5
         ;;
     box) window velmora >/dev/null || fail "$sig/$state: no message box after a failed connect" ;;
     esac
