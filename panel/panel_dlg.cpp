@@ -1,6 +1,7 @@
 #include "panel/panel_dlg.h"
 
 #include "panel/about_dlg.h"
+#include "res/dialog_templates.h"
 #include "res/resource.h"
 
 CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)
@@ -8,15 +9,19 @@ CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)
     m_hIcon = m_view.LoadIconResource(IDR_MAINFRAME);
 }
 
-std::tm CPanelDlg::SystemLocalTime() {
+LocalTime CPanelDlg::SystemLocalTime() {
     const std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);  // one thread: the shared result is safe
+    LocalTime t{*std::localtime(&now), 0};  // one thread: the shared result is safe
+    // The offset is what the local calendar is ahead of UTC's at this instant.
+    t.utcOffset = static_cast<std::int32_t>(CivilSeconds(t.tm) - CivilSeconds(*std::gmtime(&now)));
+    return t;
 }
 
 bool CPanelDlg::OnInitDialog() {
     // The frontend has filled the combo lists from the template.
     ExchangeData(Exchange::ToControls);
     AppendAboutItem(m_view);
+    m_view.AppendSystemMenuItem(IDM_TREND, res::LoadString(IDS_TREND));
     m_view.SetIcon(m_hIcon, true);
     m_view.SetIcon(m_hIcon, false);
 

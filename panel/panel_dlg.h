@@ -5,7 +5,9 @@
 #define VELMORA_PANEL_PANEL_DLG_H
 
 #include "link/serial_link.h"
+#include "panel/local_time.h"
 #include "panel/panel_view.h"
+#include "panel/trend_series.h"
 
 #include <cstdint>
 #include <ctime>
@@ -32,7 +34,7 @@ enum class Exchange { ToStore, ToControls };
 
 class CPanelDlg : public CSerialLink {
 public:
-    using LocalTimeFn = std::function<std::tm()>;
+    using LocalTimeFn = std::function<LocalTime()>;
 
     explicit CPanelDlg(PanelView& view, LocalTimeFn localTime = SystemLocalTime);
     ~CPanelDlg() override = default;
@@ -48,7 +50,7 @@ public:
 
     void ShowPortError(std::string_view text) override;
 
-    static std::tm SystemLocalTime();
+    static LocalTime SystemLocalTime();
 
     // The store, in declaration order (the link fields come from the base).
     IconHandle m_hIcon = 0;
@@ -64,6 +66,8 @@ public:
     std::string m_strTemperature;
     std::int32_t m_bLed1 = 0, m_bLed2 = 0, m_bLed3 = 0, m_bLed4 = 0;
     std::int32_t m_bBuzzer = 0;
+    // What the poll read, for the trend window: since it opened or its "Azzera".
+    TrendSeries m_trend;
 
     // Event routines.
     bool OnSysCommand(unsigned id, std::intptr_t param);
@@ -121,6 +125,12 @@ private:
     void WriteRow(const RowLine& line);
     void Switch(const SwitchLine& line);
     void PollTick();
+    // The tick's reads; false when a write failed (reported). `read`: a
+    // reply was waited for; `point` takes the values that parse.
+    bool ReadAcquisitions(TrendPoint& point, bool& read);
+    // The system menu's items.
+    void ShowAbout();
+    void ShowTrend();
     bool TickWrite(std::int32_t count);
     bool RowTest(RowsTest test) const;
     void SelectByPrefix(int comboId, const std::string& text);

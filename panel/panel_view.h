@@ -12,6 +12,8 @@
 // An icon as the window system holds it; opaque to the panel.
 using IconHandle = std::intptr_t;
 
+class TrendSeries;
+
 class PanelView {
 public:
     virtual ~PanelView() = default;
@@ -39,6 +41,12 @@ public:
     virtual void SetIcon(IconHandle icon, bool large) = 0;
     // Runs the dialog of that template modally until it ends; its result.
     virtual int RunModal(int templateId) = 0;
+    // The trend window "Andamento" over `series`, modeless beside the panel:
+    // opened, or brought to the front when it is open already.
+    virtual void ShowTrendWindow(TrendSeries& series) = 0;
+    virtual bool IsTrendWindowOpen() = 0;
+    // The series has a new point: an open trend window draws it.
+    virtual void TrendChanged() = 0;
 };
 
 #endif

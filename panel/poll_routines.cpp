@@ -3,6 +3,7 @@
 #include "panel/panel_dlg.h"
 
 #include "link/board_commands.h"
+#include "panel/reply_values.h"
 #include "res/resource.h"
 
 #include <cstdio>
@@ -22,23 +23,45 @@ void CPanelDlg::PollTick() {
     if (m_bPortGone) return;
     Reconnect();
 
-    const std::tm now = m_localTime();
+    const LocalTime now = m_localTime();
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", now.tm.tm_hour, now.tm.tm_min, now.tm.tm_sec);
     m_strClock = clock;
 
+    // One trend point per tick that waited for a reply. What was not read,
+    // and a reply that does not parse, stay gaps: never a zero, never the
+    // text an earlier tick left in the field.
+    TrendPoint point{UtcSeconds(now), now.utcOffset, std::nullopt, std::nullopt};
+    bool read = false;
+    const bool written = ReadAcquisitions(point, read);
+    if (read) {
+        m_trend.Add(point);
+        m_view.TrendChanged();
+    }
+    if (written) ExchangeData(Exchange::ToControls);
+}
+
+bool CPanelDlg::ReadAcquisitions(TrendPoint& point, bool& read) {
     if (m_bAcquireAnalog == 1) {
         DiscardInput();  // each request's reply, and nothing left from before
-        if (!TickWrite(CmdAnalog(m_szBuffer))) return;
-        if (ReadPort(kAnalogReplyBytes)) m_strAnalog = ReplyText();
+        if (!TickWrite(CmdAnalog(m_szBuffer))) return false;
+        read = true;
+        if (ReadPort(kAnalogReplyBytes)) {
+            m_strAnalog = ReplyText();
+            point.analog = ParseAnalog(m_strAnalog);
+        }
     }
     if (m_bAcquireTemp == 1) {
         DiscardInput();
-        if (!TickWrite(CmdTemperature(m_szBuffer, 0))) return;
-        if (!TickWrite(CmdTemperature(m_szBuffer, 1))) return;
-        if (ReadPort(kTemperatureReplyBytes)) m_strTemperature = ReplyText();
+        if (!TickWrite(CmdTemperature(m_szBuffer, 0))) return false;
+        if (!TickWrite(CmdTemperature(m_szBuffer, 1))) return false;
+        read = true;
+        if (ReadPort(kTemperatureReplyBytes)) {
+            m_strTemperature = ReplyText();
+            point.temperature = ParseTemperature(m_strTemperature);
+        }
     }
-    ExchangeData(Exchange::ToControls);
+    return true;
 }
 
 bool CPanelDlg::TickWrite(std::int32_t count) {

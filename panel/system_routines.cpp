@@ -5,11 +5,40 @@
 #include "panel/about_dlg.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct SysCommandEntry {
+    unsigned id;
+    void (CPanelDlg::*routine)();
+};
+
+}  // namespace
+
 bool CPanelDlg::OnSysCommand(unsigned id, std::intptr_t) {
-    if ((id & 0xFFF0) != IDM_ABOUTBOX) return false;  // the window's own handling
+    static constexpr SysCommandEntry kItems[] = {
+        {IDM_ABOUTBOX, &CPanelDlg::ShowAbout},
+        {IDM_TREND, &CPanelDlg::ShowTrend},
+    };
+    // The low four bits are the system's own.
+    const auto item = std::ranges::find(kItems, id & 0xFFF0, &SysCommandEntry::id);
+    if (item == std::end(kItems)) return false;  // the window's own handling
+    (this->*item->routine)();
+    return true;
+}
+
+void CPanelDlg::ShowAbout() {
     CAboutDlg about(m_view);
     about.DoModal();
-    return true;
+}
+
+void CPanelDlg::ShowTrend() {
+    // The window keeps the points since it opened: a window closed and
+    // opened again starts a new series.
+    if (!m_view.IsTrendWindowOpen()) m_trend.Clear();
+    m_view.ShowTrendWindow(m_trend);
 }
 
 bool CPanelDlg::OnPaint(unsigned, std::intptr_t) { return false; }  // default painting

@@ -57,6 +57,15 @@ constexpr ControlTemplate kAboutControls[] = {
     {IDOK, ControlKind::DefPushButton, "OK", {93, 85, 50, 16}},
 };
 
+constexpr std::array kTrendSpanList = {"1 min"sv, "10 min"sv, "60 min"sv};
+
+constexpr ControlTemplate kTrendControls[] = {
+    {IDC_TREND_CHART, ControlKind::Chart, "", {7, 7, 366, 226}},
+    {IDC_TREND_SPAN, ControlKind::ComboDropList, "", {7, 240, 50, 60}, kNone, kTrendSpanList},
+    {IDC_TREND_SAVE, ControlKind::PushButton, "Salva CSV...", {249, 239, 60, 14}},
+    {IDC_TREND_CLEAR, ControlKind::PushButton, "Azzera", {313, 239, 60, 14}},
+};
+
 constexpr DialogTemplate kPanel = {
     IDD_PANEL, "Velmora", 321, 201, "MS Shell Dlg", 8,
     kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow,
@@ -66,14 +75,20 @@ constexpr DialogTemplate kAbout = {
     IDD_ABOUTBOX, "Informazioni sul Velmora", 235, 108, "MS Shell Dlg", 8,
     kCaption | kSysMenu | kModalFrame, kAboutControls};
 
+constexpr DialogTemplate kTrend = {
+    IDD_TREND, "Andamento", 380, 260, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
+    kTrendControls};
+
 constexpr StringEntry kStrings[] = {
     {IDS_ABOUTBOX, "&Informazioni sul Velmora..."},
+    {IDS_TREND, "&Andamento..."},
 };
 
 }  // namespace
 
 const DialogTemplate& AboutTemplate() { return kAbout; }
 const DialogTemplate& PanelTemplate() { return kPanel; }
+const DialogTemplate& TrendTemplate() { return kTrend; }
 std::span<const StringEntry> StringTable() { return kStrings; }
 
 std::string_view LoadString(int id) {

@@ -19,6 +19,8 @@ enum class ControlKind {
     Text,            // static text, left-aligned
     TextRight,       // static text, right-aligned
     Icon,            // static picture of icon `iconId`
+    ComboDropList,   // drop-down list, not editable
+    Chart,           // an area the window draws itself
 };
 
 enum ControlFlags : unsigned {
@@ -67,6 +69,7 @@ struct StringEntry {
 
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& PanelTemplate();
+const DialogTemplate& TrendTemplate();
 std::span<const StringEntry> StringTable();
 
 // The string with that id, or an empty view when the table has none.

@@ -47,6 +47,11 @@ std::string Control(const ControlTemplate& c) {
         return "RTEXT " + Quoted(c.text) + ", " + Id(c.id) + ", " + at + ", SS_NOPREFIX" + hidden;
     case ControlKind::Icon:
         return "ICON " + std::to_string(c.iconId) + ", " + Id(c.id) + ", " + at;
+    case ControlKind::ComboDropList:
+        return "COMBOBOX " + Id(c.id) + ", " + at + ", CBS_DROPDOWNLIST" + sorted +
+               " | WS_VSCROLL | WS_TABSTOP" + hidden;
+    case ControlKind::Chart:
+        return "CONTROL \"\", " + Id(c.id) + ", \"Static\", SS_OWNERDRAW" + hidden + ", " + at;
     }
     return {};
 }
@@ -76,7 +81,7 @@ std::string ResourceScript(const std::string& iconFile) {
         "#include \"res/resource.h\"\n\n"
         "LANGUAGE " + std::to_string(kLanguage & 0x3FF) + ", " + std::to_string(kLanguage >> 10) +
         "\n\n" + std::to_string(IDR_MAINFRAME) + " ICON " + Quoted(iconFile) + "\n\n" +
-        Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + "STRINGTABLE\nBEGIN\n";
+        Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + Dialog(TrendTemplate()) + "STRINGTABLE\nBEGIN\n";
     for (const StringEntry& s : StringTable())
         out += "    " + std::to_string(s.id) + ", " + Quoted(s.text) + "\n";
     out += "END\n\n";

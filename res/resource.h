@@ -7,9 +7,12 @@
 #define IDCANCEL            2
 
 #define IDM_ABOUTBOX        0x0010
+#define IDM_TREND           0x0020
 #define IDD_ABOUTBOX        100
 #define IDS_ABOUTBOX        101
 #define IDD_PANEL           102
+#define IDD_TREND           103
+#define IDS_TREND           104
 #define IDR_MAINFRAME       128
 
 #define IDC_BTN_HELLO       1000
@@ -39,6 +42,10 @@
 #define IDC_LBL_ANALOG      1031
 #define IDC_CHK_BUZ         1032
 #define IDC_CHK_ACQ_ANALOG  1027
+#define IDC_TREND_CHART     1040
+#define IDC_TREND_SPAN      1041
+#define IDC_TREND_SAVE      1042
+#define IDC_TREND_CLEAR     1043
 #define IDC_STATIC          (-1)
 
 #define ID_TIMER_POLL       1

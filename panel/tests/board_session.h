@@ -17,7 +17,8 @@ struct BoardSession : ::testing::Test {
     FakeView view;
     sim::SimBoard board;
     std::tm now{};
-    CPanelDlg dlg{view, [this] { return now; }};
+    std::int32_t utcOffset = 3600;  // the PC's zone, one hour east
+    CPanelDlg dlg{view, [this] { return LocalTime{now, utcOffset}; }};
 
     void SetUp() override {
         ASSERT_TRUE(board.Ok());

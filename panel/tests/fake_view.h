@@ -4,6 +4,7 @@
 #define VELMORA_PANEL_TESTS_FAKE_VIEW_H
 
 #include "panel/panel_view.h"
+#include "panel/trend_series.h"
 #include "res/dialog_templates.h"
 
 #include <functional>
@@ -76,6 +77,15 @@ public:
         return 1;
     }
 
+    void ShowTrendWindow(TrendSeries& series) override {
+        log.push_back(trendOpen ? "trend front" : "trend open");
+        trendOpen = true;
+        trend = &series;
+    }
+    bool IsTrendWindowOpen() override { return trendOpen; }
+    // Counted, not logged: every tick that reads calls it.
+    void TrendChanged() override { ++trendChanges; }
+
     // Log lines that start with `prefix`, in order.
     std::vector<std::string> Calls(std::string_view prefix) const {
         std::vector<std::string> out;
@@ -93,6 +103,9 @@ public:
     std::vector<std::string> messages;
     int focus = 0;
     int endResult = 0;
+    bool trendOpen = false;
+    TrendSeries* trend = nullptr;
+    int trendChanges = 0;
     std::function<void()> whileMessageOpen;
     std::function<void()> whileModalOpen;
 };

@@ -24,7 +24,7 @@ std::vector<std::string> Ids(std::initializer_list<int> ids, const char* verb) {
 
 struct PanelInit : ::testing::Test {
     FakeView view;
-    CPanelDlg dlg{view, [] { return At(9, 5, 3); }};
+    CPanelDlg dlg{view, [] { return LocalTime{At(9, 5, 3)}; }};
 };
 
 TEST_F(PanelInit, ConstructionHoldsNoPortAndAnUnsetColumnCount) {
@@ -47,7 +47,8 @@ TEST_F(PanelInit, StepsRunInOrderAndLeaveTheDefaultsShown) {
     EXPECT_EQ(log[1], "limit 1003 16");
     EXPECT_LT(pos("limit 1008 16"), pos("menu separator"));
     EXPECT_EQ(pos("menu separator") + 1, pos("menu 16 &Informazioni sul Velmora..."));
-    EXPECT_EQ(pos("menu 16 &Informazioni sul Velmora...") + 1, pos("icon large 7128"));
+    EXPECT_EQ(pos("menu 16 &Informazioni sul Velmora...") + 1, pos("menu 32 &Andamento..."));
+    EXPECT_EQ(pos("menu 32 &Andamento...") + 1, pos("icon large 7128"));
     EXPECT_EQ(pos("icon large 7128") + 1, pos("icon small 7128"));
     EXPECT_EQ(pos("icon small 7128") + 1, pos("disable 1012"));
     EXPECT_EQ(log.back(), "timer 1 1000");
@@ -147,12 +148,37 @@ TEST(PanelSystemMenu, CommandsWithTheAboutIdInTheHighBitsOpenTheAboutBox) {
         EXPECT_TRUE(r.handled) << id;
         EXPECT_EQ(view.Calls("modal"), std::vector<std::string>{"modal 100"}) << id;
     }
-    for (unsigned id : {0x0020u, 0x0000u, 0xF060u /* close */}) {
+    for (unsigned id : {0x0030u, 0x0000u, 0xF060u /* close */}) {
         FakeView view;
         CPanelDlg dlg(view);
         EXPECT_FALSE(dlg.OnEvent({PanelEventKind::SysCommand, static_cast<int>(id), 0}).handled) << id;
         EXPECT_TRUE(view.Calls("modal").empty()) << id;
     }
+}
+
+TEST(PanelSystemMenu, TheTrendItemOpensTheWindowOrBringsItToTheFront) {
+    for (unsigned id = 0x0020; id <= 0x002F; ++id) {
+        FakeView view;
+        CPanelDlg dlg(view);
+        EXPECT_TRUE(dlg.OnEvent({PanelEventKind::SysCommand, static_cast<int>(id), 0}).handled) << id;
+        EXPECT_EQ(view.Calls("trend"), std::vector<std::string>{"trend open"}) << id;
+        EXPECT_EQ(view.trend, &dlg.m_trend);
+        EXPECT_TRUE(view.Calls("modal").empty());
+    }
+    // Open: the points stay and the window comes to the front. Closed and
+    // opened again: the series starts anew.
+    FakeView view;
+    CPanelDlg dlg(view);
+    dlg.m_trend.Add({1000, 0, 21.5, 100});
+    dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
+    EXPECT_TRUE(dlg.m_trend.Empty());
+    dlg.m_trend.Add({1001, 0, 21.5, 100});
+    dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
+    EXPECT_EQ(dlg.m_trend.Size(), 1u);
+    view.trendOpen = false;
+    dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
+    EXPECT_TRUE(dlg.m_trend.Empty());
+    EXPECT_EQ(view.Calls("trend"), (std::vector<std::string>{"trend open", "trend front", "trend open"}));
 }
 
 TEST(PanelSystemMenu, DragIconQueryGivesThePanelIconAndPaintingIsTheWindows) {

@@ -25,7 +25,8 @@ std::uint32_t Be32(const std::string& s, std::size_t at) {
 }
 
 TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
-    for (const res::DialogTemplate* d : {&res::PanelTemplate(), &res::AboutTemplate()}) {
+    for (const res::DialogTemplate* d :
+         {&res::PanelTemplate(), &res::AboutTemplate(), &res::TrendTemplate()}) {
         std::set<int> ids;
         for (const res::ControlTemplate& c : d->controls) {
             if (c.id != IDC_STATIC) {
@@ -39,8 +40,9 @@ TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
     EXPECT_EQ(res::PanelTemplate().controls.front().id, IDC_COMBO_PORT);  // first in tab order
 }
 
-TEST(Templates, StringTableHoldsTheAboutItem) {
+TEST(Templates, StringTableHoldsTheSystemMenuItems) {
     EXPECT_EQ(res::LoadString(IDS_ABOUTBOX), "&Informazioni sul Velmora...");
+    EXPECT_EQ(res::LoadString(IDS_TREND), "&Andamento...");
     EXPECT_EQ(res::LoadString(12345), "");
 }
 
@@ -77,7 +79,7 @@ TEST(PngFile, IsAnRgbaImageOfTheSizeAsked) {
     EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
 }
 
-TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
+TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
     const std::string rc = res::ResourceScript("velmora.ico");
     for (const char* want :
          {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "100 DIALOGEX 0, 0, 235, 108",
@@ -87,7 +89,11 @@ TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
           "COMBOBOX 1009, 161, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
-          "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16"})
+          "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16",
+          "103 DIALOGEX 0, 0, 380, 260", "CAPTION \"Andamento\"", "104, \"&Andamento...\"",
+          "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 366, 226",
+          "COMBOBOX 1041, 7, 240, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
+          "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043"})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
     // The panel's controls in template order, which is the tab order.
     std::size_t at = rc.find("102 DIALOGEX");
