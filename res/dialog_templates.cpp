@@ -60,10 +60,10 @@ constexpr ControlTemplate kAboutControls[] = {
 constexpr std::array kTrendSpanList = {"1 min"sv, "10 min"sv, "60 min"sv};
 
 constexpr ControlTemplate kTrendControls[] = {
-    {IDC_TREND_CHART, ControlKind::Chart, "", {7, 7, 366, 226}},
-    {IDC_TREND_SPAN, ControlKind::ComboDropList, "", {7, 240, 50, 60}, kNone, kTrendSpanList},
-    {IDC_TREND_SAVE, ControlKind::PushButton, "Salva CSV...", {249, 239, 60, 14}},
-    {IDC_TREND_CLEAR, ControlKind::PushButton, "Azzera", {313, 239, 60, 14}},
+    {IDC_TREND_CHART, ControlKind::Chart, "", {7, 7, 296, 176}},
+    {IDC_TREND_SPAN, ControlKind::ComboDropList, "", {7, 190, 50, 60}, kNone, kTrendSpanList},
+    {IDC_TREND_SAVE, ControlKind::PushButton, "Salva CSV...", {179, 189, 60, 14}},
+    {IDC_TREND_CLEAR, ControlKind::PushButton, "Azzera", {243, 189, 60, 14}},
 };
 
 constexpr DialogTemplate kPanel = {
@@ -76,7 +76,7 @@ constexpr DialogTemplate kAbout = {
     kCaption | kSysMenu | kModalFrame, kAboutControls};
 
 constexpr DialogTemplate kTrend = {
-    IDD_TREND, "Andamento", 380, 260, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
+    IDD_TREND, "Andamento", 310, 210, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
     kTrendControls};
 
 constexpr StringEntry kStrings[] = {

@@ -3,6 +3,7 @@
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_template.h"
+#include "app/wx/wx_trend_window.h"
 #include "link/cp1252.h"
 #include "link/port_discovery.h"
 #include "res/resource.h"
@@ -282,4 +283,17 @@ int WxPanelWindow::RunModal(int templateId) {
     int result = wxID_CANCEL;
     RunNested([&about] { about.EndModal(IDOK); }, [&] { result = about.ShowModal(); });
     return result;
+}
+
+void WxPanelWindow::ShowTrendWindow(TrendSeries& series) {
+    if (m_trend == nullptr)
+        m_trend = new WxTrendWindow(this, series, m_programName, [this] { m_trend = nullptr; });
+    m_trend->Show();
+    m_trend->Raise();
+}
+
+bool WxPanelWindow::IsTrendWindowOpen() { return m_trend != nullptr; }
+
+void WxPanelWindow::TrendChanged() {
+    if (m_trend != nullptr) m_trend->Redraw();
 }

@@ -22,6 +22,7 @@
 //  [X] System menu: GTK lets no program add to the window manager's menu,
 //      so a stand-in opens on right click, Shift+F10, the menu key or
 //      Alt+Space, holding "Chiudi" and what the panel appended.
+//  [X] The trend window (WxTrendWindow) opens beside the panel, modeless.
 //  [ ] Drag icon: GTK never asks for one.
 #ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
 #define VELMORA_APP_WX_WX_PANEL_WINDOW_H
@@ -36,6 +37,8 @@
 #include <string>
 #include <vector>
 
+
+class WxTrendWindow;
 
 class WxPanelWindow : public wxDialog, public PanelView {
 public:
@@ -67,6 +70,9 @@ public:
     IconHandle LoadIconResource(int resourceId) override;
     void SetIcon(IconHandle icon, bool large) override;
     int RunModal(int templateId) override;
+    void ShowTrendWindow(TrendSeries& series) override;
+    bool IsTrendWindowOpen() override;
+    void TrendChanged() override;
 
 private:
     void Route(PanelEventKind kind, int id, std::intptr_t param = 0);
@@ -91,6 +97,7 @@ private:
     wxTimer m_timer;
     std::function<void()> m_endNested;  // ends the box open over the panel, if any
     bool m_closing = false;             // CloseFromOutside was asked
+    WxTrendWindow* m_trend = nullptr;   // open, or null; wx owns it
 };
 
 #endif

@@ -3,6 +3,7 @@
 #include "app/wx/wx_art.h"
 
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
 #include <wx/statbmp.h>
@@ -16,6 +17,10 @@
 namespace {
 
 wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+bool IsCombo(res::ControlKind kind) {
+    return kind == res::ControlKind::ComboDropDown || kind == res::ControlKind::ComboDropList;
+}
 
 }  // namespace
 
@@ -62,6 +67,16 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
         case res::ControlKind::Icon:
             w = new wxStaticBitmap(&dialog, id, AppIconBitmap(32));
             break;
+        case res::ControlKind::ComboDropList: {
+            wxArrayString items;
+            for (std::string_view e : res::ShownList(c)) items.Add(FromUtf8(e));
+            w = new wxChoice(&dialog, id, wxDefaultPosition, wxDefaultSize, items);
+            break;
+        }
+        case res::ControlKind::Chart:
+            // Drawn by its owner; it has no natural size to grow the units by.
+            w = new wxWindow(&dialog, id, wxDefaultPosition, wxSize(1, 1), wxFULL_REPAINT_ON_RESIZE);
+            break;
         }
         if ((c.flags & res::kHidden) != 0) w->Hide();
         if (c.id > 0) byId[c.id] = w;
@@ -75,16 +90,16 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
     double sx = unit.x / 4.0, sy = unit.y / 8.0;
     for (const auto& [c, w] : made) {
         const wxSize best = w->GetBestSize();
+        if (c->kind == res::ControlKind::Chart) continue;
         if (c->kind != res::ControlKind::ComboDropDown && c->kind != res::ControlKind::Edit)
             sx = std::max(sx, static_cast<double>(best.x) / c->rect.cx);
         // A combo's template height includes its dropped list.
-        const int rows = c->kind == res::ControlKind::ComboDropDown ? 14 : c->rect.cy;
+        const int rows = IsCombo(c->kind) ? 14 : c->rect.cy;
         sy = std::max(sy, static_cast<double>(best.y) / rows);
     }
     const auto px = [](double v) { return static_cast<int>(v + 0.5); };
     for (const auto& [c, w] : made) {
-        const int h = c->kind == res::ControlKind::ComboDropDown ? w->GetBestSize().y
-                                                                 : px(c->rect.cy * sy);
+        const int h = IsCombo(c->kind) ? w->GetBestSize().y : px(c->rect.cy * sy);
         w->SetSize(px(c->rect.x * sx), px(c->rect.y * sy), px(c->rect.cx * sx), h);
     }
     dialog.SetClientSize(px(tmpl.cx * sx), px(tmpl.cy * sy));

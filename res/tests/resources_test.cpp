@@ -90,9 +90,9 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
           "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16",
-          "103 DIALOGEX 0, 0, 380, 260", "CAPTION \"Andamento\"", "104, \"&Andamento...\"",
-          "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 366, 226",
-          "COMBOBOX 1041, 7, 240, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
+          "103 DIALOGEX 0, 0, 310, 210", "CAPTION \"Andamento\"", "104, \"&Andamento...\"",
+          "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 296, 176",
+          "COMBOBOX 1041, 7, 190, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
           "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043"})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
     // The panel's controls in template order, which is the tab order.

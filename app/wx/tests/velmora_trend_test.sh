@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The trend window of the real velmora binary with the simulated board
+# answering (run it under xvfb-run and dbus-run-session):
+#  - the system menu stand-in's "Andamento..." opens it, read back through
+#    the accessibility bus; the item again brings the same window forward;
+#  - the board's values, changed while the poll runs, reach the CSV that
+#    "Salva CSV..." writes through the file chooser, with gaps where an
+#    acquisition was off; "Azzera" starts the series anew;
+#  - Escape closes it and the panel goes on.
+# A screenshot of the window goes to the folder given third.
+#   velmora_trend_test.sh VELMORA VELMORA_BOARD SCREENSHOT_DIR
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../../../scripts/x11_helpers.sh"
+velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
+window_of="/usr/bin/python3 $(realpath "$here/atspi_window.py") velmora"
+set_value="/usr/bin/python3 $(realpath "$here/atspi_set_value.py") velmora-board"
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    for f in "$work"/*.log "$work"/*.csv; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" | tail -20 >&2; done
+    exit 1
+}
+[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
+keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; sleep 0.4; }
+# Clicks the middle of a control of the trend window, in dialog units of
+# its 310 x 210 template.
+click_trend() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$trend" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    xdotool mousemove $((X + (2 * $1 + $3) * WIDTH / 620)) $((Y + (2 * $2 + $4) * HEIGHT / 420)) click 1
+    sleep 0.4
+}
+# Saves the CSV through the chooser under the name $1, in the working folder.
+save_as() {
+    click_trend 179 189 60 14
+    chooser=$(window "Salva CSV") || fail "\"Salva CSV...\" opened no file chooser"
+    # It opens on the working folder with the name field focused.
+    keys "$chooser" ctrl+a
+    xdotool type --delay 40 "$1"
+    keys "$chooser" Return
+    gone "Salva CSV" || fail "the file chooser did not close"
+    for _ in $(seq 50); do [ -f "$work/$1" ] && break; sleep 0.1; done
+    [ -z "$(named velmora)" ] || fail "saving $1 showed a message"
+    [ -f "$work/$1" ] || fail "no file $1 written"
+}
+
+cd "$work"
+"$board" --link COM3 >board.log 2>&1 &
+pids+=($!)
+board_window=$(window "Velmora - scheda simulata") || fail "no board window"
+"$velmora" >velmora.log 2>&1 &
+app=$!
+pids+=("$app")
+panel=$(window Velmora) || fail "no window titled Velmora"
+xdotool windowmove "$board_window" 0 480
+xdotool windowmove "$panel" 0 0
+sleep 0.3
+keys "$panel" alt+o
+[ -z "$(named velmora)" ] || fail "connecting showed a message"
+click_dlu "$panel" 126 152 46 10   # "Acquisisci" the temperature
+click_dlu "$panel" 126 165 46 10   # and the analog input
+
+$window_of Andamento >/dev/null 2>&1 && fail "a window Andamento is there before the item is chosen"
+keys "$panel" alt+space
+xdotool key a
+trend=$(window Andamento) || fail "\"Andamento...\" in the system menu opened no window"
+controls=$($window_of Andamento) || fail "no window Andamento on the accessibility bus"
+echo "$controls"
+for want in "windows	1" "combo box	10 min	1" "push button	Salva CSV...	1" "push button	Azzera	1"; do
+    grep -qxF "$want" <<<"$controls" || fail "the window Andamento lacks '$want'"
+done
+
+# One minute on the time axis: the choice's list, one up from "10 min".
+click_trend 7 190 50 12
+xdotool key Up Return
+sleep 0.4
+grep -qxF "combo box	1 min	1" <<<"$($window_of Andamento)" || fail "the span did not become 1 min"
+
+# The board's values move while the poll reads them; for three ticks the
+# temperature is not acquired.
+for i in $(seq 0 29); do
+    $set_value slider $(( (512 + 400 * (i % 10 - 5) * (i % 10 - 5) / 25 * (i / 10 % 2 * 2 - 1)) ))
+    $set_value "spin button" "$(awk -v i="$i" 'BEGIN { printf "%.1f", 20 + i * 0.15 }')"
+    [ "$i" = 12 ] && click_dlu "$panel" 126 152 46 10
+    [ "$i" = 15 ] && click_dlu "$panel" 126 152 46 10
+    sleep 1
+done
+xdotool windowmove "$trend" 0 480
+sleep 1.2
+import -window "$trend" "$shots/trend.png"
+echo "trend window: $shots/trend.png"
+
+# The item again: the same window, in front.
+keys "$panel" alt+space
+xdotool key a
+sleep 0.5
+[ "$(named Andamento | wc -l)" = 1 ] || fail "choosing the item again opened a second window"
+
+save_as andamento.csv
+lines=$(tail -n +2 andamento.csv)
+[ "$(head -1 andamento.csv)" = "time,temperature_c,analog" ] || fail "the CSV's header is '$(head -1 andamento.csv)'"
+[ "$(grep -c . <<<"$lines")" -ge 30 ] || fail "the CSV holds $(grep -c . <<<"$lines") points, not 30 or more"
+bad=$(grep -vE '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}[+-][0-9]{2}:[0-9]{2},(-?[0-9]+\.[0-9])?,([0-9]+)?$' <<<"$lines" || true)
+[ -z "$bad" ] || fail "CSV lines not of the form time,temperature_c,analog: $bad"
+grep -q ',21\.5,' <<<"$lines" || fail "the temperature set on the board (21.5) is not in the CSV"
+grep -q ',,[0-9]' <<<"$lines" || fail "no temperature gap while its acquisition was off"
+grep -qE ',(-?[0-9.]+)?,0$|,0\.0,' <<<"$lines" && fail "a zero in the CSV, where the board sent none"
+[ "$(cut -d, -f3 <<<"$lines" | sort -u | wc -l)" -ge 5 ] || fail "the analog values did not follow the board"
+
+# Without "Azzera" the next file would hold those points and more; with it,
+# only the few ticks between the click and the save.
+sleep 2
+click_trend 243 189 60 14   # "Azzera"
+sleep 1.5
+save_as dopo.csv
+after=$(tail -n +2 dopo.csv | grep -c . || true)
+[ "$after" -ge 1 ] && [ "$after" -le 10 ] || fail "after \"Azzera\" the CSV holds $after points"
+
+keys "$trend" Escape
+gone Andamento || fail "Escape did not close the trend window"
+kill -0 "$app" 2>/dev/null || fail "closing the trend window ended the panel"
+[ -z "$(named velmora)" ] || fail "a message box opened"
+keys "$panel" alt+c
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Alt+C did not end the program"
+wait "$app" || fail "velmora exited with $?"
+echo "velmora trend window under X11: all checks passed"

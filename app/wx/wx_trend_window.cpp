@@ -1,0 +1,174 @@
+#include "app/wx/wx_trend_window.h"
+
+#include "app/wx/wx_template.h"
+#include "link/serial_link.h"
+#include "panel/trend_chart.h"
+#include "panel/trend_csv.h"
+#include "res/resource.h"
+
+#include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/graphics.h>
+#include <wx/msgdlg.h>
+
+#include <gtk/gtk.h>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+const wxColour kGrid(0xD8, 0xD8, 0xD8);
+const wxColour kFrame(0x90, 0x90, 0x90);
+const wxColour kText(0x30, 0x30, 0x30);
+const wxColour kTemperature(0xC0, 0x39, 0x2B);
+const wxColour kAnalog(0x1F, 0x5F, 0xAF);
+
+}  // namespace
+
+WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string programName,
+                             std::function<void()> closed)
+    : wxDialog(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX),
+      m_series(series),
+      m_programName(std::move(programName)),
+      m_closed(std::move(closed)) {
+    const auto controls = BuildFromTemplate(*this, res::TrendTemplate());
+    m_chart = controls.at(IDC_TREND_CHART);
+    m_span = dynamic_cast<wxChoice*>(controls.at(IDC_TREND_SPAN));
+    m_span->SetSelection(static_cast<int>(kDefaultTrendSpan));
+
+    m_chart->SetBackgroundStyle(wxBG_STYLE_PAINT);  // the paint handler covers it all
+    m_chart->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaintChart(); });
+    m_span->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Redraw(); });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSave(); }, IDC_TREND_SAVE);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        m_series.Clear();
+        Redraw();
+    }, IDC_TREND_CLEAR);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+        if (e.GetKeyCode() == WXK_ESCAPE) Close();
+        else e.Skip();
+    });
+
+    // The panel runs modally: its grab holds its window group, not ours.
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, GTK_WINDOW(GetHandle()));
+    g_object_unref(group);  // the window keeps it
+
+    // Beside the panel, on its right.
+    const wxRect at = panel->GetScreenRect();
+    Move(at.GetRight() + 8, at.GetTop());
+}
+
+WxTrendWindow::~WxTrendWindow() {
+    if (m_closed) m_closed();
+}
+
+void WxTrendWindow::Redraw() { m_chart->Refresh(false); }
+
+void WxTrendWindow::OnPaintChart() {
+    wxPaintDC dc(m_chart);  // GTK3 buffers the window's painting itself
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+    if (!gc) return;
+    const wxSize size = m_chart->GetClientSize();
+    const double scale = m_chart->GetContentScaleFactor();
+    gc->SetBrush(*wxWHITE_BRUSH);
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->DrawRectangle(0, 0, size.x, size.y);
+
+    const TrendSpan& span = TrendSpans()[static_cast<std::size_t>(std::max(m_span->GetSelection(), 0))];
+    const TimeAxis time = MakeTimeAxis(m_series, span);
+    const TrendLayout layout = LayOutCharts(size.x, size.y);
+    DrawChart(*gc, layout.temperature, TemperatureAxis(m_series, time.from, time.to), time,
+              TrendValue::Temperature, kTemperature, scale);
+    DrawChart(*gc, layout.analog, AnalogAxis(), time, TrendValue::Analog, kAnalog, scale);
+
+    // The shared time axis, under the lower chart.
+    gc->SetFont(m_chart->GetFont(), kText);
+    const PlotRect& plot = layout.analog;
+    double w = 0, h = 0;
+    for (const std::int64_t t : time.grid) {
+        const wxString label = FromUtf8(TimeLabel(time, t));
+        gc->GetTextExtent(label, &w, &h);
+        const double x = ToPixel(static_cast<double>(t), static_cast<double>(time.from),
+                                 static_cast<double>(time.to), plot.x, plot.Right());
+        gc->DrawText(label, x - w / 2, plot.Bottom() + kLabelGap / 2);
+    }
+    const wxString title = FromUtf8(kTimeTitle);
+    gc->GetTextExtent(title, &w, &h);
+    gc->DrawText(title, plot.x + (plot.w - w) / 2, plot.Bottom() + kLabelGap / 2 + h + 2);
+}
+
+void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
+                              const TimeAxis& time, TrendValue value, const wxColour& colour,
+                              double scale) {
+    const double hair = 1 / scale;  // one device pixel
+    const auto yOf = [&](double v) { return ToPixel(v, axis.lo, axis.hi, plot.Bottom(), plot.y); };
+    const auto xOf = [&](std::int64_t t) {
+        return ToPixel(static_cast<double>(t), static_cast<double>(time.from),
+                       static_cast<double>(time.to), plot.x, plot.Right());
+    };
+    gc.SetFont(m_chart->GetFont(), kText);
+    double w = 0, h = 0;
+
+    // Grid and value labels.
+    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(kGrid).Width(hair)));
+    for (const double v : axis.grid) {
+        const double y = SnapToPixel(yOf(v), scale);
+        gc.StrokeLine(plot.x, y, plot.Right(), y);
+        const wxString label = FromUtf8(AxisLabel(axis, v));
+        gc.GetTextExtent(label, &w, &h);
+        gc.DrawText(label, plot.x - kLabelGap - w, yOf(v) - h / 2);
+    }
+    for (const std::int64_t t : time.grid) {
+        const double x = SnapToPixel(xOf(t), scale);
+        gc.StrokeLine(x, plot.y, x, plot.Bottom());
+    }
+    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(kFrame).Width(hair)));
+    gc.SetBrush(*wxTRANSPARENT_BRUSH);
+    const double left = SnapToPixel(plot.x, scale), top = SnapToPixel(plot.y, scale);
+    gc.DrawRectangle(left, top, SnapToPixel(plot.Right(), scale) - left,
+                     SnapToPixel(plot.Bottom(), scale) - top);
+
+    // Title above, latest value beside.
+    gc.DrawText(FromUtf8(value == TrendValue::Temperature ? kTemperatureTitle : kAnalogTitle), plot.x,
+                plot.y - h - 4);
+    wxFont big = m_chart->GetFont().Bold();
+    big.SetFractionalPointSize(big.GetFractionalPointSize() * 1.4);
+    gc.SetFont(big, colour);
+    gc.DrawText(FromUtf8(LatestText(m_series, value)), plot.Right() + 2 * kLabelGap,
+                plot.y + plot.h / 2 - h);
+
+    // The line, kept inside its plot.
+    gc.PushState();
+    gc.Clip(plot.x, plot.y, plot.w, plot.h);
+    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(colour).Width(1.5).Join(wxJOIN_ROUND)));
+    gc.SetBrush(wxBrush(colour));
+    for (const TrendLine& line : TrendLines(m_series, value, time.from, time.to)) {
+        if (line.size() == 1) {
+            gc.DrawEllipse(xOf(line[0].first) - 1.5, yOf(line[0].second) - 1.5, 3, 3);
+            continue;
+        }
+        wxGraphicsPath path = gc.CreatePath();
+        path.MoveToPoint(xOf(line[0].first), yOf(line[0].second));
+        for (std::size_t i = 1; i < line.size(); ++i) path.AddLineToPoint(xOf(line[i].first), yOf(line[i].second));
+        gc.StrokePath(path);
+    }
+    gc.PopState();
+}
+
+void WxTrendWindow::OnSave() {
+    wxFileDialog chooser(this, FromUtf8("Salva CSV"), wxGetCwd(), "andamento.csv",
+                         "CSV (*.csv)|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (chooser.ShowModal() != wxID_OK) return;
+    const std::string path = chooser.GetPath().utf8_string();  // owned: utf8_str() may point into a temporary
+    if (SaveTrendCsv(m_series, std::filesystem::path(path))) return;
+    wxMessageDialog box(this, FromUtf8(kErrWriteFile), FromUtf8(m_programName), wxOK | wxICON_NONE);
+    box.ShowModal();
+}

@@ -1,0 +1,57 @@
+// The trend window "Andamento" for the wxWidgets frontend: a modeless
+// dialog from template 103 that draws the panel's trend series. Every
+// number it draws (axes, grid, lines, latest values, layout) comes from
+// panel/trend_chart.h; it only turns them into pixels and runs the buttons.
+//
+//  [X] Two charts on one time axis, drawn with wxGraphicsContext (cairo):
+//      antialiased lines, grid lines on whole device pixels at the window's
+//      content scale, so they stay sharp at 1x and 2x.
+//  [X] The span choice (1, 10, 60 minutes; 10 at the start) redraws.
+//  [X] "Salva CSV..." asks for a file and writes the series there; a
+//      failed write is reported with the panel's "Errore in WriteFile!!".
+//  [X] "Azzera" empties the series.
+//  [X] Usable while the panel runs modally: GTK gives a modal window's grab
+//      to its whole window group, so this window has a group of its own.
+//  [X] The close box and Escape close it; the panel learns it through
+//      the callback given at construction.
+#ifndef VELMORA_APP_WX_WX_TREND_WINDOW_H
+#define VELMORA_APP_WX_WX_TREND_WINDOW_H
+
+#include "panel/trend_series.h"
+
+#include <wx/dialog.h>
+
+#include <functional>
+#include <string>
+
+class wxChoice;
+class wxGraphicsContext;
+struct PlotRect;
+struct ValueAxis;
+struct TimeAxis;
+enum class TrendValue;
+
+class WxTrendWindow : public wxDialog {
+public:
+    // `closed` runs as the window goes away.
+    WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string programName,
+                  std::function<void()> closed);
+    ~WxTrendWindow() override;
+
+    // The series changed: draw it again.
+    void Redraw();
+
+private:
+    void OnPaintChart();
+    void DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
+                   const TimeAxis& time, TrendValue value, const wxColour& colour, double scale);
+    void OnSave();
+
+    TrendSeries& m_series;
+    std::string m_programName;
+    std::function<void()> m_closed;
+    wxWindow* m_chart = nullptr;
+    wxChoice* m_span = nullptr;
+};
+
+#endif
