@@ -58,7 +58,7 @@ INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 }  // namespace
 
 Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
-    : m_instance(instance), m_programName(std::move(programName)) {}
+    : m_instance(instance), m_programName(programName), m_trend(instance, std::move(programName)) {}
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
@@ -202,3 +202,9 @@ int Win32PanelWindow::RunModal(int templateId) {
     return static_cast<int>(
         ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(templateId), m_hwnd, AboutProc, 0));
 }
+
+void Win32PanelWindow::ShowTrendWindow(TrendSeries& series) { m_trend.Show(m_hwnd, series); }
+
+bool Win32PanelWindow::IsTrendWindowOpen() { return m_trend.IsOpen(); }
+
+void Win32PanelWindow::TrendChanged() { m_trend.Redraw(); }

@@ -18,11 +18,13 @@
 //  [X] Disabling the control that has the focus first moves the focus to
 //      the next enabled control in tab order (WM_NEXTDLGCTL), as the dialog
 //      manager does for Tab; Windows would leave the focus nowhere.
+//  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless.
 //  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
 //      run the cancel routine, which closes the port.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
+#include "app/win32/win32_trend_window.h"
 #include "panel/panel_dlg.h"
 
 #include <windows.h>
@@ -54,6 +56,9 @@ public:
     IconHandle LoadIconResource(int resourceId) override;
     void SetIcon(IconHandle icon, bool large) override;
     int RunModal(int templateId) override;
+    void ShowTrendWindow(TrendSeries& series) override;
+    bool IsTrendWindowOpen() override;
+    void TrendChanged() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -64,6 +69,7 @@ private:
     std::string m_programName;
     HWND m_hwnd = nullptr;
     CPanelDlg* m_dlg = nullptr;
+    Win32TrendWindow m_trend;
 };
 
 #endif

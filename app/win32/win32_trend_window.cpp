@@ -1,0 +1,262 @@
+#include "app/win32/win32_trend_window.h"
+
+#include "app/win32/win32_text.h"
+#include "link/serial_link.h"
+#include "panel/trend_chart.h"
+#include "panel/trend_csv.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+Win32TrendWindow* g_open = nullptr;  // the one trend window, for the filter hook
+
+constexpr COLORREF kGrid = RGB(0xD8, 0xD8, 0xD8);
+constexpr COLORREF kFrame = RGB(0x90, 0x90, 0x90);
+constexpr COLORREF kText = RGB(0x30, 0x30, 0x30);
+constexpr COLORREF kTemperature = RGB(0xC0, 0x39, 0x2B);
+constexpr COLORREF kAnalog = RGB(0x1F, 0x5F, 0xAF);
+
+// Drawing in device pixels from the shared layout's logical ones.
+struct Canvas {
+    HDC dc;
+    double scale;
+    int Px(double logical) const { return static_cast<int>(std::lround(logical * scale)); }
+
+    void Line(int x0, int y0, int x1, int y1, COLORREF colour) const {
+        HPEN pen = ::CreatePen(PS_SOLID, 1, colour);
+        HGDIOBJ old = ::SelectObject(dc, pen);
+        ::MoveToEx(dc, x0, y0, nullptr);
+        ::LineTo(dc, x1, y1);
+        ::SelectObject(dc, old);
+        ::DeleteObject(pen);
+    }
+    // `align`: 0 left, 1 centre, 2 right of x; y is the text's top.
+    void Text(const std::string& utf8, int x, int y, int align, COLORREF colour) const {
+        const std::wstring text = Wide(utf8);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::SetTextColor(dc, colour);
+        ::TextOutW(dc, x - align * size.cx / 2, y, text.c_str(), static_cast<int>(text.size()));
+    }
+    int TextHeight() const {
+        TEXTMETRICW tm{};
+        ::GetTextMetricsW(dc, &tm);
+        return tm.tmHeight;
+    }
+};
+
+void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot, const ValueAxis& axis,
+               const TimeAxis& time, TrendValue value, COLORREF colour, HFONT bold) {
+    const int left = c.Px(plot.x), top = c.Px(plot.y), right = c.Px(plot.Right()),
+              bottom = c.Px(plot.Bottom());
+    const auto yOf = [&](double v) {
+        return static_cast<int>(std::lround(ToPixel(v, axis.lo, axis.hi, bottom, top)));
+    };
+    const auto xOf = [&](std::int64_t t) {
+        return static_cast<int>(std::lround(ToPixel(static_cast<double>(t), static_cast<double>(time.from),
+                                                    static_cast<double>(time.to), left, right)));
+    };
+    const int h = c.TextHeight();
+    for (const double v : axis.grid) {
+        c.Line(left, yOf(v), right, yOf(v), kGrid);
+        c.Text(AxisLabel(axis, v), left - c.Px(kLabelGap), yOf(v) - h / 2, 2, kText);
+    }
+    for (const std::int64_t t : time.grid) c.Line(xOf(t), top, xOf(t), bottom, kGrid);
+    c.Line(left, top, right, top, kFrame);
+    c.Line(right, top, right, bottom, kFrame);
+    c.Line(right, bottom, left, bottom, kFrame);
+    c.Line(left, bottom, left, top, kFrame);
+    c.Text(std::string(value == TrendValue::Temperature ? kTemperatureTitle : kAnalogTitle), left,
+           top - h - c.Px(4), 0, kText);
+
+    HGDIOBJ oldFont = ::SelectObject(c.dc, bold);
+    c.Text(LatestText(series, value), right + c.Px(2 * kLabelGap), (top + bottom) / 2 - c.TextHeight() / 2,
+           0, colour);
+    ::SelectObject(c.dc, oldFont);
+
+    // The line, kept inside its plot.
+    HRGN clip = ::CreateRectRgn(left + 1, top + 1, right, bottom);
+    ::SelectClipRgn(c.dc, clip);
+    HPEN pen = ::CreatePen(PS_SOLID, std::max(1, c.Px(1.5)), colour);
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    HGDIOBJ oldPen = ::SelectObject(c.dc, pen);
+    HGDIOBJ oldBrush = ::SelectObject(c.dc, brush);
+    for (const TrendLine& line : TrendLines(series, value, time.from, time.to)) {
+        std::vector<POINT> points;
+        for (const auto& [t, v] : line) points.push_back({xOf(t), yOf(v)});
+        if (points.size() == 1) {
+            const int r = c.Px(1.5);
+            ::Ellipse(c.dc, points[0].x - r, points[0].y - r, points[0].x + r + 1, points[0].y + r + 1);
+        } else {
+            ::Polyline(c.dc, points.data(), static_cast<int>(points.size()));
+        }
+    }
+    ::SelectObject(c.dc, oldBrush);
+    ::SelectObject(c.dc, oldPen);
+    ::DeleteObject(brush);
+    ::DeleteObject(pen);
+    ::SelectClipRgn(c.dc, nullptr);
+    ::DeleteObject(clip);
+}
+
+}  // namespace
+
+Win32TrendWindow::Win32TrendWindow(HINSTANCE instance, std::string programName)
+    : m_instance(instance), m_programName(std::move(programName)) {}
+
+Win32TrendWindow::~Win32TrendWindow() {
+    if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
+}
+
+void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
+    m_series = &series;
+    if (m_hwnd == nullptr) {
+        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+        if (m_hwnd == nullptr) return;
+        // Beside the panel, on its right.
+        RECT panel{};
+        ::GetWindowRect(owner, &panel);
+        ::SetWindowPos(m_hwnd, nullptr, panel.right + 8, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
+    }
+    ::SetForegroundWindow(m_hwnd);
+    ::BringWindowToTop(m_hwnd);
+}
+
+void Win32TrendWindow::Redraw() {
+    if (m_hwnd != nullptr) ::InvalidateRect(::GetDlgItem(m_hwnd, IDC_TREND_CHART), nullptr, FALSE);
+}
+
+INT_PTR CALLBACK Win32TrendWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<Win32TrendWindow*>(lParam);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        self->m_hwnd = hwnd;
+    }
+    auto* self = reinterpret_cast<Win32TrendWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
+}
+
+LRESULT CALLBACK Win32TrendWindow::FilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    // The panel's DialogBox loop passes every message here before its own
+    // IsDialogMessage, which knows only the panel.
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && g_open != nullptr && g_open->m_hwnd != nullptr &&
+        (msg->hwnd == g_open->m_hwnd || ::IsChild(g_open->m_hwnd, msg->hwnd) != FALSE) &&
+        ::IsDialogMessageW(g_open->m_hwnd, msg) != FALSE)
+        return TRUE;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG: {
+        const HWND span = ::GetDlgItem(m_hwnd, IDC_TREND_SPAN);
+        for (const TrendSpan& s : TrendSpans())
+            ::SendMessageW(span, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s.label).c_str()));
+        ::SendMessageW(span, CB_SETCURSEL, kDefaultTrendSpan, 0);
+        g_open = this;
+        m_filter = ::SetWindowsHookExW(WH_MSGFILTER, FilterProc, nullptr, ::GetCurrentThreadId());
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != IDC_TREND_CHART) return FALSE;
+        Draw(*item);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_TREND_SPAN:
+            if (HIWORD(wParam) == CBN_SELCHANGE) Redraw();
+            return TRUE;
+        case IDC_TREND_SAVE: Save(); return TRUE;
+        case IDC_TREND_CLEAR:
+            m_series->Clear();
+            Redraw();
+            return TRUE;
+        case IDCANCEL: ::DestroyWindow(m_hwnd); return TRUE;
+        default: return FALSE;
+        }
+    case WM_CLOSE: ::DestroyWindow(m_hwnd); return TRUE;
+    case WM_NCDESTROY:
+        if (m_filter != nullptr) ::UnhookWindowsHookEx(m_filter);
+        m_filter = nullptr;
+        g_open = nullptr;
+        m_hwnd = nullptr;
+        return FALSE;
+    default: return FALSE;
+    }
+}
+
+void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
+    const RECT area = item.rcItem;
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    // Device pixels per logical pixel: the window's DPI over 96.
+    const double scale = ::GetDeviceCaps(item.hDC, LOGPIXELSX) / 96.0;
+    HDC dc = ::CreateCompatibleDC(item.hDC);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(item.hDC, width, height);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetBkMode(dc, TRANSPARENT);
+    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    LOGFONTW big{};
+    ::GetObjectW(font, sizeof big, &big);
+    big.lfHeight = big.lfHeight * 7 / 5;
+    big.lfWeight = FW_BOLD;
+    const HFONT bold = ::CreateFontIndirectW(&big);
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
+
+    const Canvas c{dc, scale};
+    const auto at = static_cast<std::size_t>(
+        std::max<LRESULT>(0, ::SendDlgItemMessageW(m_hwnd, IDC_TREND_SPAN, CB_GETCURSEL, 0, 0)));
+    const TrendSpan& span = TrendSpans()[std::min(at, TrendSpans().size() - 1)];
+    const TimeAxis time = MakeTimeAxis(*m_series, span);
+    const TrendLayout layout = LayOutCharts(width / scale, height / scale);
+    DrawChart(c, *m_series, layout.temperature, TemperatureAxis(*m_series, time.from, time.to), time,
+              TrendValue::Temperature, kTemperature, bold);
+    DrawChart(c, *m_series, layout.analog, AnalogAxis(), time, TrendValue::Analog, kAnalog, bold);
+    // The shared time axis, under the lower chart.
+    const PlotRect& plot = layout.analog;
+    const int labelsTop = c.Px(plot.Bottom() + kLabelGap / 2);
+    for (const std::int64_t t : time.grid) {
+        const double x = ToPixel(static_cast<double>(t), static_cast<double>(time.from),
+                                 static_cast<double>(time.to), plot.x, plot.Right());
+        c.Text(TimeLabel(time, t), c.Px(x), labelsTop, 1, kText);
+    }
+    c.Text(std::string(kTimeTitle), c.Px(plot.x + plot.w / 2), labelsTop + c.TextHeight() + 2, 1, kText);
+
+    ::BitBlt(item.hDC, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
+    ::SelectObject(dc, oldFont);
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteObject(bold);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}
+
+void Win32TrendWindow::Save() {
+    wchar_t file[MAX_PATH] = L"andamento.csv";
+    const std::wstring title = Wide("Salva CSV");
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_hwnd;
+    ofn.lpstrFilter = L"CSV (*.csv)\0*.csv\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title.c_str();
+    ofn.lpstrDefExt = L"csv";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (::GetSaveFileNameW(&ofn) == FALSE) return;
+    if (SaveTrendCsv(*m_series, std::filesystem::path(file))) return;
+    ::MessageBoxW(m_hwnd, Wide(kErrWriteFile).c_str(), Wide(m_programName).c_str(), MB_OK);
+}

@@ -1,0 +1,55 @@
+// The trend window "Andamento" for the Win32 frontend: a modeless dialog
+// from template 103 in the executable's resources, owned by the panel.
+// Every number it draws (axes, grid, lines, latest values, layout) comes
+// from panel/trend_chart.h; it only turns them into pixels and runs the
+// buttons.
+//
+//  [X] The charts in the template's owner-drawn static, drawn with GDI into
+//      a memory bitmap and copied at once (no flicker), in device pixels at
+//      the window's DPI, so lines and text are sharp at 1x and 2x.
+//  [X] The span combo (1, 10, 60 minutes; 10 at the start) redraws.
+//  [X] "Salva CSV..." asks with the common save dialog and writes the
+//      series; a failed write is reported with "Errore in WriteFile!!".
+//  [X] "Azzera" empties the series.
+//  [X] Tab, Enter and Escape: the panel's modal loop calls IsDialogMessage
+//      for the panel only; a message filter hook (MSGF_DIALOGBOX) does it
+//      for this window. Under Wine no key reached the window in the test
+//      (Escape, Alt+F4); checked there with the mouse only.
+//  [X] The close box and Escape close it; it ends with the panel.
+//  [ ] No antialiasing: GDI draws the lines aliased.
+#ifndef VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
+#define VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
+
+#include "panel/trend_series.h"
+
+#include <windows.h>
+
+#include <string>
+
+class Win32TrendWindow {
+public:
+    Win32TrendWindow(HINSTANCE instance, std::string programName);
+    ~Win32TrendWindow();
+    Win32TrendWindow(const Win32TrendWindow&) = delete;
+    Win32TrendWindow& operator=(const Win32TrendWindow&) = delete;
+
+    // Opens it beside `owner`, or brings it to the front.
+    void Show(HWND owner, TrendSeries& series);
+    bool IsOpen() const { return m_hwnd != nullptr; }
+    void Redraw();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FilterProc(int code, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void Draw(const DRAWITEMSTRUCT& item);
+    void Save();
+
+    HINSTANCE m_instance;
+    std::string m_programName;
+    HWND m_hwnd = nullptr;
+    TrendSeries* m_series = nullptr;
+    HHOOK m_filter = nullptr;
+};
+
+#endif
