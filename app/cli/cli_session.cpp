@@ -19,6 +19,12 @@ long long NowMs() {
 
 constexpr Output kLeds[] = {Output::Led1, Output::Led2, Output::Led3, Output::Led4};
 
+// The text command carries no length: the board takes the rest of what it
+// has received as the text. A person at the panel never clicks fast enough
+// to run two commands together; a script does, so the next command waits
+// until the board has surely read the text on its own.
+constexpr auto kAfterText = std::chrono::milliseconds(50);
+
 }  // namespace
 
 struct CliSession::StepLine {
@@ -53,10 +59,10 @@ Outcome CliSession::Layout(const Step&) {
 
 Outcome CliSession::Row(const Step& step) {
     auto& buffer = m_link.m_szBuffer;
-    return m_link.Send(CmdLocate(buffer, step.number)) &&
-                   m_link.Send(CmdText(buffer, step.text, m_request.columns))
-               ? Outcome::Done
-               : Outcome::PortFailed;
+    if (!m_link.Send(CmdLocate(buffer, step.number)) || !m_link.Send(CmdText(buffer, step.text, m_request.columns)))
+        return Outcome::PortFailed;
+    std::this_thread::sleep_for(kAfterText);
+    return Outcome::Done;
 }
 
 Outcome CliSession::Led(const Step& step) {
