@@ -52,13 +52,9 @@ std::string TemperatureField(double celsius) {
     return ec == std::errc() ? std::string(text, end) : std::string();
 }
 
-std::string TemperatureLine(const Reading& r, bool raw) {
-    return raw ? r.temperatureText : r.temperature ? TemperatureField(*r.temperature) : std::string();
-}
+std::string TemperatureLine(const Reading& r, bool raw) { return FieldsOf(r, raw, Bare, "").temperature; }
 
-std::string AnalogLine(const Reading& r, bool raw) {
-    return raw ? r.analogText : r.analog ? std::to_string(*r.analog) : std::string();
-}
+std::string AnalogLine(const Reading& r, bool raw) { return FieldsOf(r, raw, Bare, "").analog; }
 
 std::string WatchHeader(Format format) {
     return format == Format::Csv ? "time,temperature_c,analog\n" : "";
