@@ -2,18 +2,25 @@
 // display (the test runs under Xvfb).
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_panel_window.h"
+#include "app/wx/wx_port_watch.h"
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
+
+#include <unistd.h>
 
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -84,6 +91,25 @@ TEST_F(WxPanel, CombosListTheirEntriesAsShown) {
     EXPECT_EQ(std::vector<std::string>(ports.begin() + 10, ports.end()), port::PresentPorts());
 }
 
+TEST_F(WxPanel, ListingThePortsAgainDropsGoneOnesAndLeavesTheFieldAsTyped) {
+    auto& combo = dynamic_cast<wxComboBox&>(*Control(IDC_COMBO_PORT));
+    // A port that has gone since the list was made, chosen, then edited.
+    combo.Append("/dev/serial/by-id/usb-Gone-if00 (ttyACM9)");
+    combo.SetSelection(static_cast<int>(combo.GetCount()) - 1);
+    combo.SetFocus();
+    combo.SetInsertionPointEnd();
+    combo.WriteText("x");
+    combo.SetSelection(5, 9);  // the text selection in the field
+    const wxString typed = combo.GetValue();
+    window->RefreshPortList();
+    EXPECT_EQ(window->GetComboList(IDC_COMBO_PORT), res::PortList(port::PresentPorts()));
+    EXPECT_EQ(combo.GetValue(), typed);
+    long from = 0, to = 0;
+    combo.GetSelection(&from, &to);
+    EXPECT_EQ(from, 5);
+    EXPECT_EQ(to, 9);
+}
+
 TEST_F(WxPanel, ARowEditorRefusesTypingPastTheLimitButKeepsLongerTextItWasGiven) {
     wxTextCtrl& row = Edit(IDC_EDIT_ROW1);
     row.ChangeValue("");
@@ -124,6 +150,31 @@ TEST_F(WxPanel, TogglesAndEnableStatesFollowThePanel) {
     EXPECT_TRUE(window->GetCheck(IDC_CHK_LED3));
     window->EnableControl(IDC_CHK_LED3, true);
     EXPECT_TRUE(Control(IDC_CHK_LED3)->IsEnabled());
+}
+
+TEST(WxPortWatch, CallsBackFromAModalLoopWhenASerialDeviceComes) {
+    namespace fs = std::filesystem;
+    const fs::path dev = fs::path(::testing::TempDir()) / ("velmora-wxwatch-" + std::to_string(::getpid()));
+    fs::remove_all(dev);
+    fs::create_directories(dev);
+    wxDialog modal(nullptr, wxID_ANY, "watch");
+    int calls = 0;
+    WxPortWatch watch(
+        [&] {
+            ++calls;
+            modal.EndModal(wxID_OK);
+        },
+        dev.string());
+    modal.CallAfter([&] {
+        std::ofstream(dev / "video0");  // not a serial device: no call
+        std::ofstream(dev / "ttyUSB0");
+    });
+    wxTimer giveUp;
+    giveUp.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { modal.EndModal(wxID_CANCEL); });
+    giveUp.StartOnce(3000);
+    EXPECT_EQ(modal.ShowModal(), wxID_OK);
+    EXPECT_EQ(calls, 1);
+    fs::remove_all(dev);
 }
 
 TEST(WxAbout, TheAboutBoxHoldsItsTemplate) {
