@@ -24,9 +24,8 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
         atk_object_set_name(gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(widget))), text.c_str());
 }
 
-void ShowWholeEntries(wxComboBox& combo) {
+void TipWholeText(wxComboBox& combo) {
     GtkWidget* widget = combo.GetHandle();
-    gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(widget), FALSE);
     GtkWidget* field = gtk_bin_get_child(GTK_BIN(widget));
     g_signal_connect(field, "changed", G_CALLBACK(OnFieldChanged), widget);
     OnFieldChanged(GTK_EDITABLE(field), widget);

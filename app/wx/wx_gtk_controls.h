@@ -4,10 +4,10 @@
 //  [X] Accessible names: wx's SetName is no accessible name; the name is
 //      set on the control's ATK object (and on a combo's entry, which holds
 //      the focus), so screen readers say what the control is.
-//  [X] The port combo shows long names whole: its open list takes the width
-//      of its longest entry instead of the combo's 100 px, and the combo's
-//      tooltip (which GTK also gives as its accessible description) is the
-//      whole text of its field, rewritten on every change of the field.
+//  [X] A combo's field shows long names whole as its tooltip (which GTK
+//      also gives as its accessible description), rewritten on every change
+//      of the field. Its open list needs nothing: GTK's menu is as wide as
+//      its longest entry already.
 #ifndef VELMORA_APP_WX_WX_GTK_CONTROLS_H
 #define VELMORA_APP_WX_WX_GTK_CONTROLS_H
 
@@ -17,6 +17,6 @@ class wxComboBox;
 class wxWindow;
 
 void SetAccessibleName(wxWindow& control, std::string_view name);
-void ShowWholeEntries(wxComboBox& combo);
+void TipWholeText(wxComboBox& combo);
 
 #endif

@@ -62,7 +62,7 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
     // The ports present now, again as the list opens, and whenever one
     // comes or goes.
     auto& portCombo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
-    ShowWholeEntries(portCombo);
+    TipWholeText(portCombo);
     RefreshPortList();
     portCombo.Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent&) { RefreshPortList(); });
     m_portWatch = std::make_unique<WxPortWatch>([this] { RefreshPortList(); });

@@ -25,6 +25,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/utils.h>
+
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -150,6 +153,26 @@ TEST_F(WxPanel, TogglesAndEnableStatesFollowThePanel) {
     EXPECT_TRUE(window->GetCheck(IDC_CHK_LED3));
     window->EnableControl(IDC_CHK_LED3, true);
     EXPECT_TRUE(Control(IDC_CHK_LED3)->IsEnabled());
+}
+
+// GTK's own behaviour, which the port list relies on for its long names.
+TEST(WxGtkControls, ACombosOpenListIsAsWideAsItsLongestEntry) {
+    wxDialog dialog(nullptr, wxID_ANY, "list");
+    const wxString longName = "/dev/serial/by-id/usb-Velmora_Demo_Board_000000000000001-if00 (ttyACM0)";
+    const wxString entries[] = {"COM1", longName};
+    auto* combo = new wxComboBox(&dialog, wxID_ANY, "COM1", wxDefaultPosition, wxSize(100, -1), 2, entries);
+    dialog.Show();
+    GtkComboBox* gtk = GTK_COMBO_BOX(combo->GetHandle());
+    gtk_combo_box_popup(gtk);
+    GtkWidget* list = gtk_accessible_get_widget(GTK_ACCESSIBLE(gtk_combo_box_get_popup_accessible(gtk)));
+    for (int i = 0; i < 100 && gtk_widget_get_allocated_width(list) <= 1; ++i) {
+        while (g_main_context_iteration(nullptr, FALSE)) {}
+        wxMilliSleep(20);
+    }
+    const int textWidth = combo->GetTextExtent(longName).x;
+    EXPECT_GE(gtk_widget_get_allocated_width(list), textWidth);
+    EXPECT_GT(textWidth, 100);
+    gtk_combo_box_popdown(gtk);
 }
 
 TEST(WxPortWatch, CallsBackFromAModalLoopWhenASerialDeviceComes) {
