@@ -30,3 +30,9 @@ void TipWholeText(wxComboBox& combo) {
     g_signal_connect(field, "changed", G_CALLBACK(OnFieldChanged), widget);
     OnFieldChanged(GTK_EDITABLE(field), widget);
 }
+
+void LookLikeLabel(wxWindow& field) {
+    GtkWidget* widget = field.GetHandle();
+    gtk_style_context_add_class(gtk_widget_get_style_context(widget), "velmora-value");
+    gtk_entry_set_has_frame(GTK_ENTRY(widget), FALSE);
+}

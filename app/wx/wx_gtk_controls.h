@@ -8,6 +8,8 @@
 //      also gives as its accessible description), rewritten on every change
 //      of the field. Its open list needs nothing: GTK's menu is as wide as
 //      its longest entry already.
+//  [X] Values that change every second are read-only fields drawn as
+//      labels, since a GtkLabel's new text lays the whole window out again.
 #ifndef VELMORA_APP_WX_WX_GTK_CONTROLS_H
 #define VELMORA_APP_WX_WX_GTK_CONTROLS_H
 
@@ -18,5 +20,6 @@ class wxWindow;
 
 void SetAccessibleName(wxWindow& control, std::string_view name);
 void TipWholeText(wxComboBox& combo);
+void LookLikeLabel(wxWindow& field);
 
 #endif

@@ -15,7 +15,10 @@ void ApplyCompactStyle() {
         " border-color: #1b3a66; color: #ffffff; }"
         "button.toggle:checked:hover { background-color: #23497f; }"
         "button.toggle:checked:disabled { background-color: #6d87ad; color: #f0f0f0; }"
-        "button.toggle:checked label { color: inherit; }";
+        "button.toggle:checked label { color: inherit; }"
+        // The clock and the readings: fields that look like labels.
+        "entry.velmora-value, entry.velmora-value:disabled { background: none; border: none;"
+        " box-shadow: none; padding: 0; min-height: 0; }";
     GtkCssProvider* css = gtk_css_provider_new();
     gtk_css_provider_load_from_data(css, kCss, -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
