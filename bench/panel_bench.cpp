@@ -24,7 +24,7 @@
 namespace {
 
 std::atomic<bool> g_counting{false};
-std::atomic<long> g_writes{0}, g_reads{0}, g_polls{0}, g_allocs{0};
+std::atomic<long> g_writes{0}, g_reads{0}, g_polls{0}, g_flushes{0}, g_allocs{0};
 std::atomic<long long> g_pollNs{0};  // time spent waiting in poll()
 
 template <class F>
@@ -63,6 +63,13 @@ extern "C" int poll(struct pollfd* fds, nfds_t n, int timeout) {
     return r;
 }
 
+// The drop of stale input before each request.
+extern "C" int tcflush(int fd, int queue) {
+    static const auto real = Next<int (*)(int, int)>("tcflush");
+    if (g_counting && t_mainThread) ++g_flushes;
+    return real(fd, queue);
+}
+
 void* operator new(std::size_t n) {
     if (g_counting && t_mainThread) ++g_allocs;
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
@@ -74,16 +81,16 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 struct Counts {
-    double writes, reads, polls, allocs;
+    double writes, reads, polls, flushes, allocs;
 };
 
 Counts Measure(const std::function<void()>& body, int repeat) {
-    g_writes = g_reads = g_polls = g_allocs = 0;
+    g_writes = g_reads = g_polls = g_flushes = g_allocs = 0;
     g_counting = true;
     for (int i = 0; i < repeat; ++i) body();
     g_counting = false;
     const auto per = [repeat](long n) { return static_cast<double>(n) / repeat; };
-    return {per(g_writes), per(g_reads), per(g_polls), per(g_allocs)};
+    return {per(g_writes), per(g_reads), per(g_polls), per(g_flushes), per(g_allocs)};
 }
 
 }  // namespace
@@ -115,16 +122,22 @@ int main() {
         {"switch LED 1 off", [&] { dlg.WritePort(CmdSwitch({buf, 512}, Output::Led1, false)); }},
         {"analog \"a\" + read 4", [&] { dlg.WritePort(CmdAnalog({buf, 512})); dlg.ReadPort(4); }},
     };
-    std::printf("%-26s %8s %8s %8s %8s\n", "per command", "write()", "read()", "poll()", "new");
+    std::printf("%-26s %8s %8s %8s %8s %8s\n", "per command", "write()", "read()", "poll()", "tcflush()",
+                "new");
     for (const Row& r : commands) {
         const Counts c = Measure(r.body, 200);
-        std::printf("%-26s %8.2f %8.2f %8.2f %8.2f\n", r.name, c.writes, c.reads, c.polls, c.allocs);
+        std::printf("%-26s %8.2f %8.2f %8.2f %8.2f %8.2f\n", r.name, c.writes, c.reads, c.polls,
+                    c.flushes, c.allocs);
         // Let the board read what came, so no reply waits behind a flood.
         ::poll(nullptr, 0, 50);
     }
 
     // A tick with both acquisitions, the board answering at once.
     view.checked[IDC_CHK_ACQ_ANALOG] = view.checked[IDC_CHK_ACQ_TEMP] = true;
+    const auto tick = [&] { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); };
+    const Counts t = Measure(tick, 200);
+    std::printf("%-26s %8.2f %8.2f %8.2f %8.2f %8.2f\n", "tick, both acquisitions", t.writes,
+                t.reads, t.polls, t.flushes, t.allocs);
     std::vector<double> total, own;
     for (int i = 0; i < 300; ++i) {
         g_pollNs = 0;

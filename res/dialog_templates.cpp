@@ -70,11 +70,28 @@ constexpr StringEntry kStrings[] = {
     {IDS_ABOUTBOX, "&Informazioni sul Velmora..."},
 };
 
+constexpr AccessibleName kPanelNames[] = {
+    {IDC_COMBO_PORT, "Porta"},
+    {IDC_COMBO_ROWS, "Righe del display"},
+    {IDC_COMBO_COLUMNS, "Caratteri per riga"},
+    {IDC_EDIT_ROW1, "Riga 1"},
+    {IDC_BTN_ROW1, "Aggiorna riga 1"},
+    {IDC_EDIT_ROW2, "Riga 2"},
+    {IDC_BTN_ROW2, "Aggiorna riga 2"},
+    {IDC_EDIT_ROW3, "Riga 3"},
+    {IDC_BTN_ROW3, "Aggiorna riga 3"},
+    {IDC_EDIT_ROW4, "Riga 4"},
+    {IDC_BTN_ROW4, "Aggiorna riga 4"},
+    {IDC_CHK_ACQ_TEMP, "Acquisisci temperatura"},
+    {IDC_CHK_ACQ_ANALOG, "Acquisisci ingresso analogico"},
+};
+
 }  // namespace
 
 const DialogTemplate& AboutTemplate() { return kAbout; }
 const DialogTemplate& PanelTemplate() { return kPanel; }
 std::span<const StringEntry> StringTable() { return kStrings; }
+std::span<const AccessibleName> PanelAccessibleNames() { return kPanelNames; }
 
 std::string_view LoadString(int id) {
     const auto it = std::ranges::find(kStrings, id, &StringEntry::id);

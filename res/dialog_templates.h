@@ -65,9 +65,17 @@ struct StringEntry {
     std::string_view text;
 };
 
+// What a screen reader calls a control whose own text does not say what it
+// is (a combo named after its value, four buttons all called "Aggiorna").
+struct AccessibleName {
+    int id;
+    std::string_view name;  // UTF-8, no mnemonic
+};
+
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& PanelTemplate();
 std::span<const StringEntry> StringTable();
+std::span<const AccessibleName> PanelAccessibleNames();
 
 // The string with that id, or an empty view when the table has none.
 std::string_view LoadString(int id);

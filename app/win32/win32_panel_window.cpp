@@ -4,16 +4,43 @@
 
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <dbt.h>
+#include <oleacc.h>
+
+#include <algorithm>
 
 namespace {
+
+std::wstring ComboEntry(HWND combo, LRESULT index) {
+    const auto at = static_cast<WPARAM>(index);
+    std::wstring entry(static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, at, 0)) + 1, L'\0');
+    const auto n = ::SendMessageW(combo, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+    return entry;
+}
 
 std::wstring WindowText(HWND w) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(w)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// The focus is in `control` or in a part of it (a combo's edit).
+bool HoldsFocus(HWND control) {
+    const HWND focus = ::GetFocus();
+    return focus != nullptr && (focus == control || ::IsChild(control, focus) != FALSE);
+}
+
+// `entry` continues what `shown` begins, case aside: selecting it would
+// complete the shown text.
+bool Completes(const std::wstring& entry, const std::wstring& shown) {
+    return entry.size() >= shown.size() &&
+           ::CompareStringOrdinal(entry.c_str(), static_cast<int>(shown.size()), shown.c_str(),
+                                  static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The About box needs nothing of its own: OK, Enter, Escape and the close
@@ -40,10 +67,13 @@ Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
+    // The accessibility service the controls are named through is a COM object.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, DialogProc,
                                         reinterpret_cast<LPARAM>(this));
     m_dlg = nullptr;
     m_hwnd = nullptr;
+    if (SUCCEEDED(com)) ::CoUninitialize();
     return static_cast<int>(r);
 }
 
@@ -65,17 +95,35 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             for (std::string_view entry : c.list)
                 ::SendMessageW(Item(c.id), CB_ADDSTRING, 0,
                                reinterpret_cast<LPARAM>(Wide(entry).c_str()));
-        // After the template's list, the ports present as the window opens.
-        for (const std::string& name : port::PresentPorts())
-            ::SendMessageW(Item(IDC_COMBO_PORT), CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(Wide(name).c_str()));
+        RefreshPortList();
+        NameControls();
+        AddPortTip();
         return m_dlg->OnInitDialog() ? TRUE : FALSE;
+    case WM_DEVICECHANGE:
+        if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshPortList();
+        return TRUE;
+    case WM_NOTIFY: {
+        // The tooltip asks for its text each time it shows: the field's whole text.
+        auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (tip->hdr.code != TTN_GETDISPINFOW) return FALSE;
+        m_tipText = WindowText(Item(IDC_COMBO_PORT));
+        tip->lpszText = m_tipText.data();
+        return TRUE;
+    }
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_COMBO_PORT && HIWORD(wParam) == CBN_DROPDOWN) {
+            RefreshPortList();
+            return TRUE;
+        }
         if (HIWORD(wParam) == BN_CLICKED)
             return m_dlg->OnEvent({PanelEventKind::Click, LOWORD(wParam)}).handled ? TRUE : FALSE;
         return FALSE;
     case WM_CLOSE:
         m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
+        return TRUE;
+    case WM_ENDSESSION:
+        // The process ends after this returns: close the port first.
+        if (wParam != FALSE) m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
         return TRUE;
     case WM_SYSCOMMAND:
         return m_dlg->OnEvent({PanelEventKind::SysCommand, static_cast<int>(wParam), lParam}).handled
@@ -94,14 +142,82 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Win32PanelWindow::EnableControl(int id, bool enable) { ::EnableWindow(Item(id), enable ? TRUE : FALSE); }
+void Win32PanelWindow::RefreshPortList() {
+    const HWND combo = Item(IDC_COMBO_PORT);
+    const std::vector<std::string> listed = GetComboList(IDC_COMBO_PORT);
+    const std::vector<std::string> wanted = res::PortList(port::PresentPorts());
+    // Only the entries from the first difference on are rewritten: the
+    // edit's text, caret and selection are not the list's, and stay.
+    const auto from = static_cast<std::size_t>(std::ranges::mismatch(listed, wanted).in1 - listed.begin());
+    for (std::size_t i = listed.size(); i-- > from;) ::SendMessageW(combo, CB_DELETESTRING, i, 0);
+    for (std::size_t i = from; i < wanted.size(); ++i)
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(wanted[i]).c_str()));
+    // The open list as wide as its longest entry, never narrower than the combo.
+    const HDC dc = ::GetDC(combo);
+    const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::string& entry : wanted) {
+        const std::wstring text = Wide(entry);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(combo, dc);
+    RECT rc{};
+    ::GetWindowRect(combo, &rc);
+    const LONG width = widest + ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXEDGE);
+    ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(width, rc.right - rc.left)), 0);
+}
+
+void Win32PanelWindow::NameControls() {
+    IAccPropServices* props = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                  reinterpret_cast<void**>(&props))))
+        return;
+    for (const res::AccessibleName& n : res::PanelAccessibleNames())
+        props->SetHwndPropStr(Item(n.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                              Wide(n.name).c_str());
+    props->Release();
+}
+
+void Win32PanelWindow::AddPortTip() {
+    const HWND tip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd,
+                                       nullptr, m_instance, nullptr);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ::GetComboBoxInfo(Item(IDC_COMBO_PORT), &parts);
+    // The edit part and the whole combo both show it.
+    for (const HWND part : {parts.hwndItem, Item(IDC_COMBO_PORT)}) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(part);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    ::SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
+}
+
+void Win32PanelWindow::EnableControl(int id, bool enable) {
+    const HWND control = Item(id);
+    if (!enable && HoldsFocus(control)) {
+        const HWND next = ::GetNextDlgTabItem(m_hwnd, control, FALSE);
+        if (next != nullptr && next != control)
+            ::SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    ::EnableWindow(control, enable ? TRUE : FALSE);
+}
 
 bool Win32PanelWindow::IsControlEnabled(int id) { return ::IsWindowEnabled(Item(id)) != FALSE; }
 
 std::string Win32PanelWindow::GetText(int id) { return Utf8(WindowText(Item(id))); }
 
 void Win32PanelWindow::SetText(int id, std::string_view text) {
-    ::SetWindowTextW(Item(id), Wide(text).c_str());
+    const std::wstring value = Wide(text);
+    if (WindowText(Item(id)) != value) ::SetWindowTextW(Item(id), value.c_str());
 }
 
 bool Win32PanelWindow::GetCheck(int id) {
@@ -119,17 +235,19 @@ void Win32PanelWindow::LimitText(int id, int chars) {
 std::vector<std::string> Win32PanelWindow::GetComboList(int id) {
     std::vector<std::string> list;
     const auto count = ::SendMessageW(Item(id), CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring entry(static_cast<std::size_t>(::SendMessageW(Item(id), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        const auto n = ::SendMessageW(Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
-        entry.resize(static_cast<std::size_t>(n > 0 ? n : 0));
-        list.push_back(Utf8(entry));
-    }
+    for (LRESULT i = 0; i < count; ++i) list.push_back(Utf8(ComboEntry(Item(id), i)));
     return list;
 }
 
 void Win32PanelWindow::SelectComboEntry(int id, int index) {
-    ::SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const HWND combo = Item(id);
+    const std::wstring entry = ComboEntry(combo, index);
+    const std::wstring shown = WindowText(combo);
+    if (entry == shown) return;
+    // Completing under the user's fingers would select all they typed, so
+    // the next key replaces it; the first tick after the focus leaves does.
+    if (HoldsFocus(combo) && Completes(entry, shown)) return;
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void Win32PanelWindow::FocusControl(int id) { ::SetFocus(Item(id)); }

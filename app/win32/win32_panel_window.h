@@ -9,6 +9,28 @@
 //  [X] The real system menu with the About item; WM_SYSCOMMAND routed.
 //  [X] Message boxes: MB_OK, no icon, the executable's name as caption.
 //  [X] UTF-8 in the panel, UTF-16 at the window.
+//  [X] Ticks never disturb typing: writing the text a control already shows
+//      changes nothing (SetWindowText would put the caret at the start and
+//      drop the selection and undo), and a combo that has the keyboard focus
+//      is not completed: the completion of what the user typed waits for
+//      the first tick after the focus leaves. A selection that is not a
+//      completion of the shown text applies at once.
+//  [X] Disabling the control that has the focus first moves the focus to
+//      the next enabled control in tab order (WM_NEXTDLGCTL), as the dialog
+//      manager does for Tab; Windows would leave the focus nowhere.
+//  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
+//      run the cancel routine, which closes the port.
+//  [X] The port list is current: listed again as it drops down
+//      (CBN_DROPDOWN) and when a device comes or goes (WM_DEVICECHANGE),
+//      after the template's COM1..COM10; the edit's text and caret stay.
+//      The open list is as wide as its longest entry (CB_SETDROPPEDWIDTH);
+//      a tooltip on the port combo shows its whole text, asked for each
+//      time it shows.
+//  [X] Accessible names from res/ set through the accessibility API
+//      (IAccPropServices::SetHwndPropStr); the template's controls are
+//      unchanged. Wine 8 creates the service but its SetHwndPropStr is a
+//      stub, and it gives no names across processes at all: under Wine the
+//      names cannot be seen.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
@@ -48,11 +70,16 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    // Lists the ports present again after the fixed entries.
+    void RefreshPortList();
+    void NameControls();
+    void AddPortTip();
 
     HINSTANCE m_instance;
     std::string m_programName;
     HWND m_hwnd = nullptr;
     CPanelDlg* m_dlg = nullptr;
+    std::wstring m_tipText;  // the tooltip's text while it shows
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include <wx/init.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -24,6 +25,10 @@ public:
 wxIMPLEMENT_APP_NO_MAIN(WxApp);
 
 int main(int argc, char** argv) {
+    // The panel draws nothing with GL, and GTK's probe of it at start loads
+    // the whole GL stack (with a software renderer, LLVM too): about half the
+    // start-up time and 50 MiB. A GDK_GL the user set still wins.
+    ::setenv("GDK_GL", "disable", 0);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "velmora: cannot open the display\n");
         return 1;

@@ -2,9 +2,11 @@
 
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
+#include "app/wx/wx_gtk_controls.h"
 #include "app/wx/wx_template.h"
 #include "link/cp1252.h"
 #include "link/port_discovery.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <wx/button.h>
@@ -14,6 +16,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,6 +36,19 @@ wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.si
 
 std::size_t Chars(const wxString& s) { return cp1252::CharCount(ToUtf8(s)); }
 
+// The focus is in `control` or in a part of it (a combo's entry).
+bool HoldsFocus(const wxWindow* control) {
+    for (const wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent())
+        if (w == control) return true;
+    return false;
+}
+
+// `entry` continues what `shown` begins, case aside: selecting it would
+// complete the shown text.
+bool Completes(const wxString& entry, const wxString& shown) {
+    return entry.Lower().StartsWith(shown.Lower());
+}
+
 }  // namespace
 
 WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
@@ -36,9 +57,15 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
       m_programName(std::move(programName)),
       m_timer(this) {
     m_controls = BuildFromTemplate(*this, res::PanelTemplate());
-    // After the template's list, the ports present as the window opens.
-    for (const std::string& name : port::PresentPorts())
-        dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT)).Append(FromUtf8(name));
+    for (const res::AccessibleName& n : res::PanelAccessibleNames())
+        SetAccessibleName(*m_controls.at(n.id), n.name);
+    // The ports present now, again as the list opens, and whenever one
+    // comes or goes.
+    auto& portCombo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
+    TipWholeText(portCombo);
+    RefreshPortList();
+    portCombo.Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent&) { RefreshPortList(); });
+    m_portWatch = std::make_unique<WxPortWatch>([this] { RefreshPortList(); });
     m_systemMenu.push_back({kScClose, "&Chiudi\tAlt+F4"});
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Route(PanelEventKind::Click, e.GetId()); });
@@ -99,7 +126,37 @@ void WxPanelWindow::OnTextChanged(wxCommandEvent& event) {
     before = now;
 }
 
-void WxPanelWindow::EnableControl(int id, bool enable) { m_controls.at(id)->Enable(enable); }
+void WxPanelWindow::EnableControl(int id, bool enable) {
+    wxWindow* control = m_controls.at(id);
+    if (!enable && HoldsFocus(control)) FocusNextAfter(control);
+    control->Enable(enable);
+}
+
+void WxPanelWindow::FocusNextAfter(wxWindow* control) {
+    // The children are in template order, which is the tab order.
+    const std::vector<wxWindow*> order(GetChildren().begin(), GetChildren().end());
+    const auto at = std::find(order.begin(), order.end(), control);
+    if (at == order.end()) return;
+    const std::size_t from = static_cast<std::size_t>(at - order.begin());
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        wxWindow* next = order[(from + step) % order.size()];
+        if (next->IsShown() && next->IsEnabled() && next->AcceptsFocus()) {
+            next->SetFocus();
+            return;
+        }
+    }
+}
+
+void WxPanelWindow::RefreshPortList() {
+    auto& combo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
+    const std::vector<std::string> listed = GetComboList(IDC_COMBO_PORT);
+    const std::vector<std::string> wanted = res::PortList(port::PresentPorts());
+    // Only the entries from the first difference on are rewritten, one by
+    // one: clearing the list would empty the field under the user's fingers.
+    const auto from = static_cast<unsigned>(std::ranges::mismatch(listed, wanted).in1 - listed.begin());
+    for (auto i = static_cast<unsigned>(listed.size()); i-- > from;) combo.Delete(i);
+    for (std::size_t i = from; i < wanted.size(); ++i) combo.Append(FromUtf8(wanted[i]));
+}
 
 bool WxPanelWindow::IsControlEnabled(int id) { return m_controls.at(id)->IsThisEnabled(); }
 
@@ -112,6 +169,9 @@ std::string WxPanelWindow::GetText(int id) {
 }
 
 void WxPanelWindow::SetText(int id, std::string_view text) {
+    // Writing what is shown again would put the caret at the start of what
+    // the user is typing.
+    if (GetText(id) == text) return;
     wxWindow* w = m_controls.at(id);
     const wxString value = FromUtf8(text);
     if (auto* t = dynamic_cast<wxTextCtrl*>(w)) {
@@ -148,14 +208,47 @@ std::vector<std::string> WxPanelWindow::GetComboList(int id) {
 }
 
 void WxPanelWindow::SelectComboEntry(int id, int index) {
-    dynamic_cast<wxComboBox&>(*m_controls.at(id)).SetSelection(index);
+    auto& combo = dynamic_cast<wxComboBox&>(*m_controls.at(id));
+    const wxString entry = combo.GetString(static_cast<unsigned>(index));
+    const wxString shown = combo.GetValue();
+    if (entry == shown) return;
+    // Completing under the user's fingers would move the caret into what
+    // they type; the first tick after the focus leaves completes it.
+    if (HoldsFocus(&combo) && Completes(entry, shown)) return;
+    combo.SetSelection(index);
 }
 
 void WxPanelWindow::FocusControl(int id) { m_controls.at(id)->SetFocus(); }
 
 void WxPanelWindow::ShowMessage(std::string_view text) {
+    if (m_closing) return;  // the panel is ending: as if OK were pressed at once
     wxMessageDialog box(this, FromUtf8(text), FromUtf8(m_programName), wxOK | wxICON_NONE);
-    box.ShowModal();
+    // GTK runs the box natively, out of reach of EndModal.
+    RunNested([&box] { gtk_dialog_response(GTK_DIALOG(box.GetHandle()), GTK_RESPONSE_OK); },
+              [&box] { box.ShowModal(); });
+}
+
+template <class RunBox>
+void WxPanelWindow::RunNested(std::function<void()> end, RunBox run) {
+    std::function<void()> outer = std::exchange(m_endNested, std::move(end));
+    run();
+    m_endNested = std::move(outer);
+    if (!m_closing) return;
+    // Ending the panel from inside a box's loop would end that loop instead:
+    // close the boxes one by one, then route the cancel from the panel's own.
+    if (m_endNested)
+        m_endNested();
+    else
+        CallAfter([this] { Route(PanelEventKind::Click, IDCANCEL); });
+}
+
+void WxPanelWindow::CloseFromOutside() {
+    if (m_closing) return;
+    m_closing = true;
+    if (m_endNested)
+        m_endNested();
+    else
+        Route(PanelEventKind::Click, IDCANCEL);
 }
 
 void WxPanelWindow::StartTimer(int id, unsigned periodMs) {
@@ -184,7 +277,9 @@ void WxPanelWindow::ShowSystemMenu() {
         else
             menu.Append(static_cast<int>(i) + 1, m_systemMenu[i].text);
     }
-    const int chosen = GetPopupMenuSelectionFromUser(menu, wxDefaultPosition);
+    int chosen = wxID_NONE;
+    RunNested([&menu] { gtk_menu_popdown(GTK_MENU(menu.m_menu)); },
+              [&] { chosen = GetPopupMenuSelectionFromUser(menu, wxDefaultPosition); });
     if (chosen >= 1 && static_cast<std::size_t>(chosen) <= m_systemMenu.size())
         Route(PanelEventKind::SysCommand, m_systemMenu[static_cast<std::size_t>(chosen) - 1].command);
 }
@@ -201,7 +296,9 @@ void WxPanelWindow::SetIcon(IconHandle icon, bool large) {
 }
 
 int WxPanelWindow::RunModal(int templateId) {
-    if (templateId != IDD_ABOUTBOX) return wxID_CANCEL;
+    if (templateId != IDD_ABOUTBOX || m_closing) return wxID_CANCEL;
     WxAboutBox about(this);
-    return about.ShowModal();
+    int result = wxID_CANCEL;
+    RunNested([&about] { about.EndModal(IDOK); }, [&] { result = about.ShowModal(); });
+    return result;
 }

@@ -7,19 +7,40 @@
 //  [X] Row editors refuse typing beyond the limit but keep longer text set
 //      by the panel (GTK's own max length would cut it).
 //  [X] Modal message boxes: one OK button, no icon, the program's name.
+//  [X] Ticks never disturb typing: writing the text a control already shows
+//      changes nothing (caret, selection and undo stay), and a combo that
+//      has the keyboard focus is not completed: the completion of what the
+//      user typed waits for the first tick after the focus leaves. A
+//      selection that is not a completion of the shown text applies at once.
+//  [X] Disabling the control that has the focus first moves the focus to
+//      the next enabled control in tab order, as a dialog does; GTK would
+//      drop it and leave the keyboard nowhere.
+//  [X] TERM, INT and HUP end the panel as the close box does (the cancel
+//      routine closes the port): wxApp's signal handlers only note the
+//      signal, and the main loop calls CloseFromOutside. An open message or
+//      About box is closed first, as if OK were pressed, and no other opens.
 //  [X] System menu: GTK lets no program add to the window manager's menu,
 //      so a stand-in opens on right click, Shift+F10, the menu key or
 //      Alt+Space, holding "Chiudi" and what the panel appended.
+//  [X] The port list is current: the ports present are listed again as the
+//      list opens and whenever a serial device comes or goes (an inotify
+//      watch on /dev in the main loop, no timer), after the template's
+//      COM1..COM10; what the field holds, caret included, stays.
+//  [X] Accessible names from res/ on the controls whose text does not say
+//      what they are; long port names shown whole (see wx_gtk_controls.h).
 //  [ ] Drag icon: GTK never asks for one.
 #ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
 #define VELMORA_APP_WX_WX_PANEL_WINDOW_H
 
+#include "app/wx/wx_port_watch.h"
 #include "panel/panel_dlg.h"
 
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +53,12 @@ public:
     void Attach(CPanelDlg* dlg) { m_dlg = dlg; }
     // Shows the window and opens the system menu stand-in on demand.
     void ShowSystemMenu();
+    // Ends the panel through its cancel routine, from the main loop, closing
+    // any box open over it first.
+    void CloseFromOutside();
+    // Lists the ports present again after the fixed entries; the field keeps
+    // its text, caret and selection.
+    void RefreshPortList();
 
     void EnableControl(int id, bool enable) override;
     bool IsControlEnabled(int id) override;
@@ -56,6 +83,10 @@ private:
     void Route(PanelEventKind kind, int id, std::intptr_t param = 0);
     void OnTextChanged(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void FocusNextAfter(wxWindow* control);
+    // Runs a box over the panel that CloseFromOutside can end with `end`.
+    template <class RunBox>
+    void RunNested(std::function<void()> end, RunBox run);
 
     struct MenuEntry {
         int command;  // 0: separator
@@ -69,6 +100,9 @@ private:
     std::map<int, wxString> m_lastAccepted;  // what each limited editor held
     std::vector<MenuEntry> m_systemMenu;
     wxTimer m_timer;
+    std::function<void()> m_endNested;  // ends the box open over the panel, if any
+    bool m_closing = false;             // CloseFromOutside was asked
+    std::unique_ptr<WxPortWatch> m_portWatch;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "app/wx/wx_platform.h"
 
+#include "app/wx/wx_end_signals.h"
 #include "app/wx/wx_gtk_style.h"
 
 #include <wx/app.h>
@@ -33,7 +34,11 @@ int WxPlatform::RunModal(CPanelDlg& dlg) {
             }
         });
     }
-    const int result = m_window->ShowModal();
+    int result = 0;
+    {
+        const EndSignals endSignals(*m_window);
+        result = m_window->ShowModal();
+    }
     m_window->Attach(nullptr);
     m_window->Destroy();
     m_window = nullptr;

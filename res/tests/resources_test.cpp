@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <set>
 
 namespace {
@@ -42,6 +44,30 @@ TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
 TEST(Templates, StringTableHoldsTheAboutItem) {
     EXPECT_EQ(res::LoadString(IDS_ABOUTBOX), "&Informazioni sul Velmora...");
     EXPECT_EQ(res::LoadString(12345), "");
+}
+
+TEST(Templates, AccessibleNamesSayWhatEachControlIs) {
+    const std::map<int, std::string_view> want = {
+        {IDC_COMBO_PORT, "Porta"},
+        {IDC_COMBO_ROWS, "Righe del display"},
+        {IDC_COMBO_COLUMNS, "Caratteri per riga"},
+        {IDC_EDIT_ROW1, "Riga 1"},
+        {IDC_EDIT_ROW2, "Riga 2"},
+        {IDC_EDIT_ROW3, "Riga 3"},
+        {IDC_EDIT_ROW4, "Riga 4"},
+        {IDC_BTN_ROW1, "Aggiorna riga 1"},
+        {IDC_BTN_ROW2, "Aggiorna riga 2"},
+        {IDC_BTN_ROW3, "Aggiorna riga 3"},
+        {IDC_BTN_ROW4, "Aggiorna riga 4"},
+        {IDC_CHK_ACQ_TEMP, "Acquisisci temperatura"},
+        {IDC_CHK_ACQ_ANALOG, "Acquisisci ingresso analogico"}};
+    std::map<int, std::string_view> got;
+    for (const res::AccessibleName& n : res::PanelAccessibleNames()) {
+        EXPECT_TRUE(got.emplace(n.id, n.name).second) << "named twice: " << n.id;
+        const auto& controls = res::PanelTemplate().controls;
+        EXPECT_NE(std::ranges::find(controls, n.id, &res::ControlTemplate::id), controls.end()) << n.id;
+    }
+    EXPECT_EQ(got, want);
 }
 
 TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {

@@ -1,0 +1,55 @@
+// panel_probe.exe: looks at a running velmora.exe's panel from outside, the
+// way the window tests need it under Wine.
+//   panel_probe            one line per control in tab order:
+//                          "id<TAB>enabled<TAB>focused<TAB>text", the text read
+//                          with WM_GETTEXT, which the system carries across
+//                          processes (GetWindowText would not ask the control)
+//   panel_probe endsession the end of the session, as the system sends it
+// Exits 1 when no panel is shown.
+#include "app/win32/win32_text.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::wstring AskText(HWND w) {
+    DWORD_PTR length = 0;
+    ::SendMessageTimeoutW(w, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    DWORD_PTR got = 0;
+    ::SendMessageTimeoutW(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, 2000, &got);
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const HWND panel = ::FindWindowW(L"#32770", L"Velmora");
+    if (panel == nullptr) {
+        std::fprintf(stderr, "no panel window\n");
+        return 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "endsession") == 0) {
+        DWORD_PTR agreed = 0;
+        ::SendMessageTimeoutW(panel, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &agreed);
+        ::SendMessageTimeoutW(panel, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        return 0;
+    }
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(panel, nullptr), &thread);
+    // A dialog's children in z-order are its controls in tab order.
+    for (HWND c = ::GetWindow(panel, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        const HWND focus = thread.hwndFocus;
+        const bool focused = focus != nullptr && (focus == c || ::IsChild(c, focus) != FALSE);
+        std::printf("%d\t%d\t%d\t%s\n", ::GetDlgCtrlID(c), ::IsWindowEnabled(c) != FALSE ? 1 : 0,
+                    focused ? 1 : 0, Utf8(AskText(c)).c_str());
+    }
+    return 0;
+}
