@@ -1,5 +1,5 @@
 // velmora-res: writes the resource files that other builds take in.
-//   velmora-res rc DIR           DIR/velmora.rc and DIR/velmora.ico
+//   velmora-res rc DIR           DIR/velmora.rc, DIR/velmora.ico and DIR/velmora.manifest
 //   velmora-res png SIZE FILE    the icon as a PNG image of SIZE pixels
 #include "res/icon_files.h"
 #include "res/rc_writer.h"
@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     if (verb == "rc" && argc == 3) {
         const std::string dir = argv[2];
         if (Write(dir + "/velmora.ico", res::IcoFile()) &&
-            Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico")))
+            Write(dir + "/velmora.manifest", res::Manifest()) &&
+            Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico", "velmora.manifest")))
             return 0;
     } else if (verb == "png" && argc == 4) {
         if (Write(argv[3], res::PngFile(std::atoi(argv[2])))) return 0;

@@ -1,6 +1,7 @@
 #include "app/win32/win32_panel_window.h"
 
 #include "app/win32/win32_text.h"
+#include "app/win32/win32_toggle_paint.h"
 
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
@@ -23,12 +24,6 @@ std::wstring ComboEntry(HWND combo, LRESULT index) {
     return entry;
 }
 
-std::wstring WindowText(HWND w) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(w)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The focus is in `control` or in a part of it (a combo's edit).
 bool HoldsFocus(HWND control) {
     const HWND focus = ::GetFocus();
@@ -41,6 +36,13 @@ bool Completes(const std::wstring& entry, const std::wstring& shown) {
     return entry.size() >= shown.size() &&
            ::CompareStringOrdinal(entry.c_str(), static_cast<int>(shown.size()), shown.c_str(),
                                   static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The template's toggles: a push-like check box each.
+bool IsToggle(UINT_PTR id) {
+    return std::ranges::any_of(res::PanelTemplate().controls, [id](const res::ControlTemplate& c) {
+        return c.kind == res::ControlKind::ToggleButton && static_cast<UINT_PTR>(c.id) == id;
+    });
 }
 
 // The About box needs nothing of its own: OK, Enter, Escape and the close
@@ -103,12 +105,21 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshPortList();
         return TRUE;
     case WM_NOTIFY: {
-        // The tooltip asks for its text each time it shows: the field's whole text.
-        auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-        if (tip->hdr.code != TTN_GETDISPINFOW) return FALSE;
-        m_tipText = WindowText(Item(IDC_COMBO_PORT));
-        tip->lpszText = m_tipText.data();
-        return TRUE;
+        const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (hdr->code == TTN_GETDISPINFOW) {
+            // The tooltip asks for its text each time it shows: the field's whole text.
+            auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            m_tipText = WindowText(Item(IDC_COMBO_PORT));
+            tip->lpszText = m_tipText.data();
+            return TRUE;
+        }
+        if (hdr->code == NM_CUSTOMDRAW && hdr->hwndFrom == Item(static_cast<int>(hdr->idFrom)) &&
+            IsToggle(hdr->idFrom)) {
+            ::SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT,
+                                PaintToggle(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
+        return FALSE;
     }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_COMBO_PORT && HIWORD(wParam) == CBN_DROPDOWN) {

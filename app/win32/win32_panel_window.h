@@ -31,6 +31,16 @@
 //      unchanged. Wine 8 creates the service but its SetHwndPropStr is a
 //      stub, and it gives no names across processes at all: under Wine the
 //      names cannot be seen.
+//  [X] A pressed toggle stands out from a released one (3:1 or more): the
+//      system draws a pressed push-like check box with a face barely lighter
+//      than a released one's (about 1.1:1 under Wine), and has no setting
+//      for it. The manifest asks for the common controls of version 6,
+//      whose buttons let the dialog paint them (NM_CUSTOMDRAW); the pressed
+//      toggles are painted in the selection colours, a disabled one in grey
+//      text colour, with the focus rectangle and the keyboard cues the
+//      button would show. The buttons stay push-like check boxes: their
+//      check state, clicks, Space and what a screen reader reads are the
+//      system's. Version 6 gives every control the current visual style.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 

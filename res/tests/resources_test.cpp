@@ -104,9 +104,9 @@ TEST(PngFile, IsAnRgbaImageOfTheSizeAsked) {
 }
 
 TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
-    const std::string rc = res::ResourceScript("velmora.ico");
+    const std::string rc = res::ResourceScript("velmora.ico", "velmora.manifest");
     for (const char* want :
-         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "100 DIALOGEX 0, 0, 235, 108",
+         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "1 24 \"velmora.manifest\"", "100 DIALOGEX 0, 0, 235, 108",
           "102 DIALOGEX 0, 0, 321, 201", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
           "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "FILEVERSION 1,0,0,1",
           "PRODUCTVERSION 1,0,0,1", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
@@ -123,6 +123,15 @@ TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
         ASSERT_NE(next, std::string::npos) << c.id;
         at = next;
     }
+}
+
+TEST(Manifest, AsksForTheCommonControlsOfVersion6) {
+    const std::string manifest = res::Manifest();
+    for (const char* want :
+         {"<?xml version=\"1.0\"", "name=\"Velmora.Panel\" version=\"1.0.0.1\"",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "publicKeyToken=\"6595b64144ccf1df\"", "</assembly>"})
+        EXPECT_NE(manifest.find(want), std::string::npos) << want;
 }
 
 }  // namespace
