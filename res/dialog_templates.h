@@ -5,6 +5,7 @@
 #define VELMORA_RES_DIALOG_TEMPLATES_H
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -80,6 +81,7 @@ inline constexpr int kLanguage = 0x0410;
 inline constexpr int kCodePage = 1252;
 // File and product version.
 inline constexpr int kVersion[4] = {1, 0, 0, 1};
+std::string VersionText();  // "1.0.0.1"
 
 }  // namespace res
 

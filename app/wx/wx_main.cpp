@@ -1,12 +1,13 @@
 // velmora: the panel on Linux, with the wxWidgets frontend.
+#include "app/command_line.h"
 #include "app/panel_app.h"
 #include "app/wx/wx_platform.h"
 
 #include <wx/app.h>
-#include <filesystem>
 #include <wx/init.h>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -24,6 +25,8 @@ public:
 wxIMPLEMENT_APP_NO_MAIN(WxApp);
 
 int main(int argc, char** argv) {
+    // Before the toolkit starts: --help must answer without a display.
+    if (const int done = AnswerCommandLine(ReadCommandLine(argc, argv)); done >= 0) return done;
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "velmora: cannot open the display\n");
         return 1;

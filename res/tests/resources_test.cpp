@@ -1,5 +1,5 @@
 // The resource tables and the files written from them: the templates'
-// invariants, the .ico, the PNG and the resource script.
+// invariants, the .ico and the resource script.
 #include "res/dialog_templates.h"
 #include "res/icon_files.h"
 #include "res/rc_writer.h"
@@ -15,12 +15,6 @@ namespace {
 std::uint32_t Le(const std::string& s, std::size_t at, int bytes) {
     std::uint32_t v = 0;
     for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]);
-    return v;
-}
-
-std::uint32_t Be32(const std::string& s, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(s[at + i]);
     return v;
 }
 
@@ -64,17 +58,6 @@ TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {
     }
     EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{48, 4}, {48, 8}, {48, 24}, {32, 4}, {32, 8},
                                                    {32, 24}, {16, 4}, {16, 8}, {16, 24}}));
-}
-
-TEST(PngFile, IsAnRgbaImageOfTheSizeAsked) {
-    const std::string png = res::PngFile(64);
-    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");
-    EXPECT_EQ(png.substr(12, 4), "IHDR");
-    EXPECT_EQ(Be32(png, 16), 64u);
-    EXPECT_EQ(Be32(png, 20), 64u);
-    EXPECT_EQ(png[24], 8);  // bits per channel
-    EXPECT_EQ(png[25], 6);  // RGBA
-    EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
 }
 
 TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
