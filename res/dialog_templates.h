@@ -35,6 +35,7 @@ enum WindowStyle : unsigned {
     kMaximizeBox = 1u << 3,
     kModalFrame = 1u << 4,
     kAppWindow = 1u << 5,  // shown in the task bar
+    kCentred = 1u << 6,    // opens centred on the screen
 };
 
 struct Rect {

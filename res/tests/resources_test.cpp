@@ -64,10 +64,11 @@ TEST(ResourceScript, WritesBothTemplatesTheStringsAndTheVersionRecord) {
     const std::string rc = res::ResourceScript("velmora.ico");
     for (const char* want :
          {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "100 DIALOGEX 0, 0, 235, 108",
-          "102 DIALOGEX 0, 0, 321, 201", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
+          "102 DIALOGEX 0, 0, 321, 201\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
+          "WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER\n", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
           "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "FILEVERSION 1,0,0,1",
           "PRODUCTVERSION 1,0,0,1", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
-          "COMBOBOX 1009, 161, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
+          "COMBOBOX 1009, 178, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
           "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16"})
