@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The run command on an X display (run it under xvfb-run, with a time
-# limit): both windows show, the panel beside the simulated board; closing
+# limit): both windows show, each with the application icon; closing
 # the panel with "Chiudi" ends the command cleanly, and the board removes
 # its COM3 link and prints what it shows.
 #   run_test.sh WORK_DIR WAIT_SECONDS COMMAND [ARG...]
@@ -27,6 +27,10 @@ board=$(window "Velmora - scheda simulata" "$wait") || fail "no board window"
 panel=$(window Velmora 30) || fail "no panel window"
 echo "both windows shown: board $board, panel $panel"
 [ -L "$work/COM3" ] || fail "no COM3 link in $work"
+for id in "$board" "$panel"; do
+    xprop -id "$id" _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL) = ' \
+        || fail "window $id ($(xdotool getwindowname "$id")) has no icon"
+done
 
 xdotool windowfocus --sync "$panel" 2>/dev/null || true
 xdotool key alt+c                      # "&Chiudi"
