@@ -24,8 +24,8 @@ enum class Reply { Normal, Late, Never, Short, ZeroByte, Extra };
 
 struct Chunk {
     std::chrono::steady_clock::time_point at;
-    std::string bytes;       // as received, one read of the pseudo-terminal
-    std::uint64_t number;    // 0 for the first read since the start or ClearReceived()
+    std::string bytes;         // as received, one read of the pseudo-terminal
+    std::uint64_t number = 0;  // 0 for the first read since the start or ClearReceived()
 };
 
 struct BoardState {
