@@ -5,6 +5,7 @@
 #define VELMORA_RES_DIALOG_TEMPLATES_H
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,7 @@ enum WindowStyle : unsigned {
     kMaximizeBox = 1u << 3,
     kModalFrame = 1u << 4,
     kAppWindow = 1u << 5,  // shown in the task bar
+    kCentred = 1u << 6,    // opens centred on the screen
 };
 
 struct Rect {
@@ -88,6 +90,7 @@ inline constexpr int kLanguage = 0x0410;
 inline constexpr int kCodePage = 1252;
 // File and product version.
 inline constexpr int kVersion[4] = {1, 0, 0, 1};
+std::string VersionText();  // "1.0.0.1"
 
 }  // namespace res
 

@@ -57,6 +57,7 @@ std::string Dialog(const DialogTemplate& d) {
     if ((d.style & kSysMenu) != 0) style += " | WS_SYSMENU";
     if ((d.style & kMinimizeBox) != 0) style += " | WS_MINIMIZEBOX";
     if ((d.style & kMaximizeBox) != 0) style += " | WS_MAXIMIZEBOX";
+    if ((d.style & kCentred) != 0) style += " | DS_CENTER";
     std::string out = std::to_string(d.id) + " DIALOGEX 0, 0, " + std::to_string(d.cx) + ", " +
                       std::to_string(d.cy) + "\nSTYLE " + style + "\n";
     if ((d.style & kAppWindow) != 0) out += "EXSTYLE WS_EX_APPWINDOW\n";

@@ -2,6 +2,7 @@
 //   velmora-res rc DIR           DIR/velmora.rc, DIR/velmora.ico and DIR/velmora.manifest
 //   velmora-res png SIZE FILE    the icon as a PNG image of SIZE pixels
 #include "res/icon_files.h"
+#include "res/png_file.h"
 #include "res/rc_writer.h"
 
 #include <cstdio>
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
             Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico", "velmora.manifest")))
             return 0;
     } else if (verb == "png" && argc == 4) {
-        if (Write(argv[3], res::PngFile(std::atoi(argv[2])))) return 0;
+        const std::string png = res::PngFile(std::atoi(argv[2]));
+        if (!png.empty() && Write(argv[3], png)) return 0;
     } else {
         std::fprintf(stderr, "usage: velmora-res rc DIR | velmora-res png SIZE FILE\n");
         return 2;

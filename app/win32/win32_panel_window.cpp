@@ -45,11 +45,19 @@ bool IsToggle(UINT_PTR id) {
     });
 }
 
-// The About box needs nothing of its own: OK, Enter, Escape and the close
-// box end it.
+// The About box opens centred on the panel; OK, Enter, Escape and the
+// close box end it.
 INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG: {
+        RECT owner{}, box{};
+        ::GetWindowRect(::GetWindow(hwnd, GW_OWNER), &owner);
+        ::GetWindowRect(hwnd, &box);
+        ::SetWindowPos(hwnd, nullptr, (owner.left + owner.right - (box.right - box.left)) / 2,
+                       (owner.top + owner.bottom - (box.bottom - box.top)) / 2, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             ::EndDialog(hwnd, IDOK);
