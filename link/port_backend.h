@@ -29,6 +29,12 @@ inline constexpr int kWriteBoundMs = 500;
 // another program.
 Handle Open(const char* name);
 
+// Why the last Open on this thread gave kNoPort, for a caller that names the
+// cause to its user. NotSerial: the name is no device a port could be
+// (a folder). Other: a refusal none of these describe.
+enum class OpenError { None, NotFound, Busy, AccessDenied, NotSerial, Other };
+OpenError LastOpenError();
+
 // Marks the record as holding nothing yet (the DCB's length field on
 // Windows). The record must be zeroed first.
 void PrepareSettings(Settings& dcb);

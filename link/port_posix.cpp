@@ -50,23 +50,43 @@ Wait WaitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
+thread_local OpenError g_openError = OpenError::None;
+
+OpenError OpenErrorOf(int e) {
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENXIO:  // a device node with no device behind it
+    case ENODEV: return OpenError::NotFound;
+    case EACCES:
+    case EPERM: return OpenError::AccessDenied;
+    case EBUSY:  // another user's open under TIOCEXCL
+    case EWOULDBLOCK: return OpenError::Busy;
+    case EISDIR: return OpenError::NotSerial;
+    default: return OpenError::Other;
+    }
+}
+
+Handle Refused(int fd, int e) {
+    if (fd >= 0) ::close(fd);
+    g_openError = OpenErrorOf(e);
+    return kNoPort;
+}
+
 }  // namespace
 
 Handle Open(const char* name) {
     const int fd = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return kNoPort;
+    if (fd < 0) return Refused(fd, errno);
     // flock keeps out every other program that locks (root included);
     // TIOCEXCL keeps out plain opens by other users. ptys may refuse it.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return kNoPort;
-    }
-    if (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) {
-        ::close(fd);
-        return kNoPort;
-    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return Refused(fd, errno);
+    if (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) return Refused(fd, errno);
+    g_openError = OpenError::None;
     return fd;
 }
+
+OpenError LastOpenError() { return g_openError; }
 
 void PrepareSettings(Settings&) {}  // termios has no length field
 

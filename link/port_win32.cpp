@@ -42,6 +42,21 @@ Io Failure() {
     }
 }
 
+thread_local OpenError g_openError = OpenError::None;
+
+OpenError OpenErrorOf(DWORD e) {
+    switch (e) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return OpenError::NotFound;
+    // A COM port that another program has open refuses with access denied:
+    // no sharing is the rule for ports here, not a missing right.
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: return OpenError::Busy;
+    default: return OpenError::Other;
+    }
+}
+
 }  // namespace
 
 Handle Open(const char* name) {
@@ -49,8 +64,11 @@ Handle Open(const char* name) {
     const std::string path = DevicePath(name);
     const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                    OPEN_EXISTING, 0, nullptr);
+    g_openError = h == INVALID_HANDLE_VALUE ? OpenErrorOf(::GetLastError()) : OpenError::None;
     return h == INVALID_HANDLE_VALUE ? kNoPort : reinterpret_cast<Handle>(h);
 }
+
+OpenError LastOpenError() { return g_openError; }
 
 void PrepareSettings(Settings& dcb) { Dcb(dcb).DCBlength = sizeof(DCB); }
 

@@ -5,6 +5,7 @@
 #define VELMORA_RES_DIALOG_TEMPLATES_H
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,7 @@ enum WindowStyle : unsigned {
     kMaximizeBox = 1u << 3,
     kModalFrame = 1u << 4,
     kAppWindow = 1u << 5,  // shown in the task bar
+    kCentred = 1u << 6,    // opens centred on the screen
 };
 
 struct Rect {
@@ -67,10 +69,18 @@ struct StringEntry {
     std::string_view text;
 };
 
+// What a screen reader calls a control whose own text does not say what it
+// is (a combo named after its value, four buttons all called "Aggiorna").
+struct AccessibleName {
+    int id;
+    std::string_view name;  // UTF-8, no mnemonic
+};
+
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& PanelTemplate();
 const DialogTemplate& TrendTemplate();
 std::span<const StringEntry> StringTable();
+std::span<const AccessibleName> PanelAccessibleNames();
 
 // The string with that id, or an empty view when the table has none.
 std::string_view LoadString(int id);
@@ -83,6 +93,7 @@ inline constexpr int kLanguage = 0x0410;
 inline constexpr int kCodePage = 1252;
 // File and product version.
 inline constexpr int kVersion[4] = {1, 0, 0, 1};
+std::string VersionText();  // "1.0.0.1"
 
 }  // namespace res
 

@@ -23,9 +23,6 @@ void Put32(std::string& out, std::uint32_t v) {
     Put16(out, v & 0xFFFF);
     Put16(out, v >> 16);
 }
-void Put32Big(std::string& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
 
 // The 16 colours of the Windows default palette.
 std::vector<Rgb> Palette16() {
@@ -111,24 +108,6 @@ std::string IconImage(int size, int bits) {
     return out;
 }
 
-std::uint32_t Crc32(const std::string& data) {
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (const char ch : data) {
-        crc ^= static_cast<unsigned char>(ch);
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-std::string Chunk(const char* type, const std::string& data) {
-    std::string out;
-    Put32Big(out, static_cast<std::uint32_t>(data.size()));
-    const std::string body = type + data;
-    out += body;
-    Put32Big(out, Crc32(body));
-    return out;
-}
-
 }  // namespace
 
 std::string IcoFile() {
@@ -155,40 +134,6 @@ std::string IcoFile() {
     }
     for (const std::string& image : images) dir += image;
     return dir;
-}
-
-std::string PngFile(int size) {
-    const std::vector<std::uint32_t> argb = DrawAppIcon(size);
-    // Raw RGBA rows, each after a filter byte of 0.
-    std::string raw;
-    for (int y = 0; y < size; ++y) {
-        raw += '\0';
-        for (int x = 0; x < size; ++x) {
-            const std::uint32_t p = argb[static_cast<std::size_t>(y * size + x)];
-            for (int shift : {16, 8, 0, 24}) raw += static_cast<char>((p >> shift) & 0xFF);
-        }
-    }
-    // zlib stream of stored (uncompressed) deflate blocks.
-    std::string z = "\x78\x01";
-    for (std::size_t at = 0; at < raw.size(); at += 65535) {
-        const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
-        z += static_cast<char>(at + n == raw.size() ? 1 : 0);
-        Put16(z, static_cast<unsigned>(n));
-        Put16(z, static_cast<unsigned>(~n & 0xFFFF));
-        z.append(raw, at, n);
-    }
-    std::uint32_t a = 1, b = 0;
-    for (const char ch : raw) {
-        a = (a + static_cast<unsigned char>(ch)) % 65521;
-        b = (b + a) % 65521;
-    }
-    Put32Big(z, b << 16 | a);
-
-    std::string header;
-    Put32Big(header, static_cast<std::uint32_t>(size));
-    Put32Big(header, static_cast<std::uint32_t>(size));
-    header += std::string("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA, no interlace
-    return "\x89PNG\r\n\x1A\n" + Chunk("IHDR", header) + Chunk("IDAT", z) + Chunk("IEND", "");
 }
 
 }  // namespace res

@@ -1,5 +1,5 @@
-// The application icon as files: a Windows .ico (48, 32 and 16 pixels at
-// 4, 8 and 24 bits per pixel) and PNG images for desktop icon themes.
+// The application icon as a Windows .ico file: 48, 32 and 16 pixels at 4, 8
+// and 24 bits per pixel. (The PNG images are in png_file.h.)
 #ifndef VELMORA_RES_ICON_FILES_H
 #define VELMORA_RES_ICON_FILES_H
 
@@ -8,7 +8,6 @@
 namespace res {
 
 std::string IcoFile();
-std::string PngFile(int size);
 
 }  // namespace res
 

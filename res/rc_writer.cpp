@@ -62,6 +62,7 @@ std::string Dialog(const DialogTemplate& d) {
     if ((d.style & kSysMenu) != 0) style += " | WS_SYSMENU";
     if ((d.style & kMinimizeBox) != 0) style += " | WS_MINIMIZEBOX";
     if ((d.style & kMaximizeBox) != 0) style += " | WS_MAXIMIZEBOX";
+    if ((d.style & kCentred) != 0) style += " | DS_CENTER";
     std::string out = std::to_string(d.id) + " DIALOGEX 0, 0, " + std::to_string(d.cx) + ", " +
                       std::to_string(d.cy) + "\nSTYLE " + style + "\n";
     if ((d.style & kAppWindow) != 0) out += "EXSTYLE WS_EX_APPWINDOW\n";
@@ -71,9 +72,29 @@ std::string Dialog(const DialogTemplate& d) {
     return out + "END\n\n";
 }
 
+std::string Version(char separator) {
+    std::string out;
+    for (const int part : kVersion) out += (out.empty() ? "" : std::string(1, separator)) + std::to_string(part);
+    return out;
+}
+
 }  // namespace
 
-std::string ResourceScript(const std::string& iconFile) {
+std::string Manifest() {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+           "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
+           "  <assemblyIdentity type=\"win32\" name=\"Velmora.Panel\" version=\"" + Version('.') +
+           "\" processorArchitecture=\"*\"/>\n"
+           "  <dependency>\n"
+           "    <dependentAssembly>\n"
+           "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"\n"
+           "                        processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
+           "    </dependentAssembly>\n"
+           "  </dependency>\n"
+           "</assembly>\n";
+}
+
+std::string ResourceScript(const std::string& iconFile, const std::string& manifestFile) {
     std::string out =
         "// Written by velmora-res from res/dialog_templates.cpp at build time.\n"
         "#pragma code_page(65001)\n"
@@ -81,14 +102,14 @@ std::string ResourceScript(const std::string& iconFile) {
         "#include \"res/resource.h\"\n\n"
         "LANGUAGE " + std::to_string(kLanguage & 0x3FF) + ", " + std::to_string(kLanguage >> 10) +
         "\n\n" + std::to_string(IDR_MAINFRAME) + " ICON " + Quoted(iconFile) + "\n\n" +
+        // Resource 1 of type 24: the manifest the loader reads as the process starts.
+        "1 24 " + Quoted(manifestFile) + "\n\n" +
         Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + Dialog(TrendTemplate()) + "STRINGTABLE\nBEGIN\n";
     for (const StringEntry& s : StringTable())
         out += "    " + std::to_string(s.id) + ", " + Quoted(s.text) + "\n";
     out += "END\n\n";
-    const std::string v = std::to_string(kVersion[0]) + "," + std::to_string(kVersion[1]) + "," +
-                          std::to_string(kVersion[2]) + "," + std::to_string(kVersion[3]);
-    const std::string dotted = std::to_string(kVersion[0]) + "." + std::to_string(kVersion[1]) + "." +
-                               std::to_string(kVersion[2]) + "." + std::to_string(kVersion[3]);
+    const std::string v = Version(',');
+    const std::string dotted = Version('.');
     char block[16];
     std::snprintf(block, sizeof block, "%04x%04x", kLanguage, kCodePage);
     out += "1 VERSIONINFO\nFILEVERSION " + v + "\nPRODUCTVERSION " + v +

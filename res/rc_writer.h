@@ -8,8 +8,13 @@
 namespace res {
 
 // The .rc text: both dialog templates, the string table, the icon (from
-// `iconFile`) and the version record. UTF-8, with its code page pragma.
-std::string ResourceScript(const std::string& iconFile);
+// `iconFile`), the application manifest (from `manifestFile`) and the
+// version record. UTF-8, with its code page pragma.
+std::string ResourceScript(const std::string& iconFile, const std::string& manifestFile);
+
+// The application manifest: it asks for the common controls of version 6,
+// whose buttons let the dialog paint them (NM_CUSTOMDRAW).
+std::string Manifest();
 
 }  // namespace res
 

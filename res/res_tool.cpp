@@ -1,7 +1,8 @@
 // velmora-res: writes the resource files that other builds take in.
-//   velmora-res rc DIR           DIR/velmora.rc and DIR/velmora.ico
+//   velmora-res rc DIR           DIR/velmora.rc, DIR/velmora.ico and DIR/velmora.manifest
 //   velmora-res png SIZE FILE    the icon as a PNG image of SIZE pixels
 #include "res/icon_files.h"
+#include "res/png_file.h"
 #include "res/rc_writer.h"
 
 #include <cstdio>
@@ -25,10 +26,12 @@ int main(int argc, char** argv) {
     if (verb == "rc" && argc == 3) {
         const std::string dir = argv[2];
         if (Write(dir + "/velmora.ico", res::IcoFile()) &&
-            Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico")))
+            Write(dir + "/velmora.manifest", res::Manifest()) &&
+            Write(dir + "/velmora.rc", res::ResourceScript("velmora.ico", "velmora.manifest")))
             return 0;
     } else if (verb == "png" && argc == 4) {
-        if (Write(argv[3], res::PngFile(std::atoi(argv[2])))) return 0;
+        const std::string png = res::PngFile(std::atoi(argv[2]));
+        if (!png.empty() && Write(argv[3], png)) return 0;
     } else {
         std::fprintf(stderr, "usage: velmora-res rc DIR | velmora-res png SIZE FILE\n");
         return 2;

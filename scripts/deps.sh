@@ -13,5 +13,15 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building the panel needs.
-BUILD_PACKAGES=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev)
+# What building the panel and the simulated board needs.
+BUILD_PACKAGES=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev zlib1g-dev)
+
+# What the tests need beside: GoogleTest; an X server and the tools that
+# drive and photograph windows (procps for pgrep); mingw-w64 and Wine (the
+# `wine` package puts the `wine` command on the PATH, `fonts-wine` gives
+# it the dialog font Windows uses); and what makes and checks the .deb.
+TEST_PACKAGES=(libgtest-dev libgmock-dev googletest
+    xvfb xauth xdotool x11-utils imagemagick procps
+    g++-mingw-w64-x86-64-posix wine fonts-wine
+    dpkg-dev file lintian desktop-file-utils
+    python3-pyatspi at-spi2-core dbus-daemon)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and opens the panel beside the
-# simulated board: press "On" and the panel talks to it.
+# simulated board: press "On" and the panel talks to it. Closing the panel
+# ends the board too. scripts/tests/run_test.sh drives it under Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/deps.sh"

@@ -3,13 +3,12 @@
 # Linux build and, with mingw-w64, the Windows one), and runs every test,
 # the Windows ones under Wine; then the core and link tests again under the
 # address and undefined-behaviour sanitizers. Screenshots land in
-# build-test/screenshots.
+# build-test/screenshots. Last, the run command itself under a virtual
+# display with a time limit: it builds, shows both windows and is closed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/deps.sh"
-install_missing "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev googletest \
-    xvfb xauth xdotool x11-utils imagemagick g++-mingw-w64-x86-64-posix wine64 \
-    dpkg-dev desktop-file-utils
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 jobs=$(nproc)
 
 build="$root/build-test"
@@ -23,3 +22,6 @@ cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMO
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
 cmake --build "$asan" -j"$jobs"
 (cd "$asan" && ctest --output-on-failure -j"$jobs")
+
+xvfb-run -a -s "-screen 0 1260x600x24" timeout 1200 \
+    "$root/scripts/tests/run_test.sh" "$root/build/run" 900 "$root/scripts/run.sh"

@@ -1,22 +1,27 @@
 #include "sim/board_cli.h"
 
 #include "link/cp1252.h"
+#include "res/dialog_templates.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sim {
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
+void OnStopSignal(int) { g_stop = 1; }
 
 struct ReplyName {
     std::string_view name;
@@ -27,76 +32,169 @@ constexpr ReplyName kReplies[] = {
     {"short", Reply::Short},   {"zero", Reply::ZeroByte}, {"extra", Reply::Extra},
 };
 
-bool Usage() {
-    std::fprintf(stderr,
-                 "usage: velmora-board [--no-window] [--link NAME] [--analog 0..1023] [--temp CELSIUS]\n"
-                 "                     [--reply normal|late=MS|never|short|zero|extra]\n");
-    return false;
+// The whole text as a whole number in [low, high].
+bool ParseInt(std::string_view text, int low, int high, int& value) {
+    const char* end = text.data() + text.size();
+    const auto [at, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc{} && at == end && value >= low && value <= high;
+}
+
+// The whole text as a finite number in [low, high]; a decimal point, not a comma.
+bool ParseNumber(const std::string& text, double low, double high, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
+}
+
+bool ParseReply(std::string_view value, BoardOptions& options) {
+    const auto eq = value.find('=');
+    const std::string_view name = value.substr(0, eq);
+    const auto it = std::ranges::find(kReplies, name, &ReplyName::name);
+    if (it == std::end(kReplies)) return false;
+    // Only "late" takes a number, and it must have one.
+    if ((it->mode == Reply::Late) != (eq != std::string_view::npos)) return false;
+    options.reply = it->mode;
+    options.lateMs = 0;
+    return it->mode != Reply::Late || ParseInt(value.substr(eq + 1), 0, kLateMaxMs, options.lateMs);
 }
 
 }  // namespace
 
-bool ParseBoardOptions(int argc, char** argv, SimBoard& board, BoardOptions& options) {
+std::string UsageText() {
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "usage: velmora-board [--no-window] [--link NAME] [--analog 0..%d]\n"
+                  "                     [--temp %g..%g] [--reply normal|late=0..%d|never|short|zero|extra]\n"
+                  "       velmora-board --help | --version\n",
+                  kAnalogMax, kTemperatureMin, kTemperatureMax, kLateMaxMs);
+    return text;
+}
+
+bool ParseBoardOptions(int argc, char** argv, BoardOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool hasValue = i + 1 < argc;
+        if (arg == "--help") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.version = true;
+            continue;
+        }
         if (arg == "--no-window") {
             options.window = false;
-        } else if (arg == "--link" && hasValue) {
-            options.link = argv[++i];
-        } else if (arg == "--analog" && hasValue) {
-            board.SetAnalog(std::atoi(argv[++i]));
-        } else if (arg == "--temp" && hasValue) {
-            board.SetTemperature(std::atof(argv[++i]));
-        } else if (arg == "--reply" && hasValue) {
-            const std::string_view value = argv[++i];
-            const auto eq = value.find('=');
-            const std::string_view name = value.substr(0, eq);
-            const auto it = std::find_if(std::begin(kReplies), std::end(kReplies),
-                                         [&](const ReplyName& r) { return r.name == name; });
-            if (it == std::end(kReplies)) return Usage();
-            board.SetReply(it->mode, eq == std::string_view::npos ? 0 : std::atoi(value.data() + eq + 1));
-        } else {
-            return Usage();
+            continue;
         }
+        const bool takesValue = arg == "--link" || arg == "--analog" || arg == "--temp" || arg == "--reply";
+        if (!takesValue) {
+            error = "unknown option '" + std::string(arg) + "'";
+            return false;
+        }
+        if (i + 1 >= argc) {
+            error = std::string(arg) + " needs a value";
+            return false;
+        }
+        const std::string value = argv[++i];
+        bool ok = true;
+        if (arg == "--link")
+            ok = !value.empty();
+        else if (arg == "--analog")
+            ok = ParseInt(value, 0, kAnalogMax, options.analog);
+        else if (arg == "--temp")
+            ok = ParseNumber(value, kTemperatureMin, kTemperatureMax, options.temperature);
+        else
+            ok = ParseReply(value, options);
+        if (!ok) {
+            error = "bad value '" + value + "' for " + std::string(arg);
+            return false;
+        }
+        if (arg == "--link") options.link = value;
     }
     return true;
 }
 
-int StartBoard(int argc, char** argv, SimBoard& board, BoardOptions& options) {
+std::optional<int> StartBoard(int argc, char** argv, SimBoard& board, BoardOptions& options) {
+    std::string error;
+    if (!ParseBoardOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "velmora-board: %s\n%s", error.c_str(), UsageText().c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("velmora-board %s\n", res::VersionText().c_str());
+        return 0;
+    }
     if (!board.Ok()) {
         std::fprintf(stderr, "velmora-board: cannot open a pseudo-terminal\n");
         return 1;
     }
-    if (!ParseBoardOptions(argc, argv, board, options)) return 2;
-    if (!MakeLink(board, options.link)) return 1;
+    board.SetAnalog(options.analog);
+    board.SetTemperature(options.temperature);
+    board.SetReply(options.reply, options.lateMs);
+    CatchStopSignals();  // before the link exists, so a stop always removes it
+    if (const int failed = MakeLink(board, options.link)) return failed;
     std::printf("%s\n", board.Path().c_str());
     std::fflush(stdout);
-    return 0;
+    return std::nullopt;
 }
 
-bool MakeLink(const SimBoard& board, const std::string& link) {
-    if (link.empty()) return true;
-    ::unlink(link.c_str());  // a link left by an earlier run
-    if (::symlink(board.Path().c_str(), link.c_str()) == 0) return true;
+int MakeLink(const SimBoard& board, const std::string& link) {
+    if (link.empty()) return 0;
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0) {
+        if (!S_ISLNK(st.st_mode)) {
+            std::fprintf(stderr, "velmora-board: %s exists and is not a symbolic link; it is left as it is\n",
+                         link.c_str());
+            return 2;
+        }
+    } else if (errno != ENOENT) {
+        std::fprintf(stderr, "velmora-board: cannot check %s: %s\n", link.c_str(), std::strerror(errno));
+        return 1;
+    }
+    // A new link beside it, renamed over the name: an old link is replaced
+    // in one step, and nothing else can be put there meanwhile unnoticed.
+    const std::string fresh = link + ".velmora-board." + std::to_string(::getpid());
+    if (::symlink(board.Path().c_str(), fresh.c_str()) == 0) {
+        if (::rename(fresh.c_str(), link.c_str()) == 0) return 0;
+        const int err = errno;
+        ::unlink(fresh.c_str());
+        errno = err;
+    }
     std::fprintf(stderr, "velmora-board: cannot link %s: %s\n", link.c_str(), std::strerror(errno));
-    return false;
+    return 1;
 }
 
-void RemoveLink(const std::string& link) {
-    if (!link.empty()) ::unlink(link.c_str());
+void RemoveLink(const SimBoard& board, const std::string& link) {
+    if (link.empty()) return;
+    char target[4096];
+    const ssize_t n = ::readlink(link.c_str(), target, sizeof target);
+    if (n > 0 && std::string_view(target, static_cast<std::size_t>(n)) == board.Path()) ::unlink(link.c_str());
 }
+
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int sig : {SIGHUP, SIGINT, SIGTERM}) ::sigaction(sig, &action, nullptr);
+}
+
+bool StopRequested() { return g_stop != 0; }
 
 void LogUntilStopped(SimBoard& board) {
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-    std::size_t shown = 0, bytesShown = 0;
-    while (g_stop == 0) {
-        board.WaitForBytes(bytesShown + 1, std::chrono::milliseconds(200));
-        const std::vector<Chunk> chunks = board.Chunks();
-        for (; shown < chunks.size(); ++shown) {
-            std::printf("%s\n", HexLine(chunks[shown].bytes).c_str());
-            bytesShown += chunks[shown].bytes.size();
+    std::uint64_t next = 0;  // the number of the first read not shown yet
+    while (!StopRequested()) {
+        ::poll(nullptr, 0, 50);  // a stop signal cuts it short
+        for (const Chunk& chunk : board.ChunksFrom(next)) {
+            if (chunk.number > next)
+                std::printf("(%llu reads dropped from the record before they were shown)\n",
+                            static_cast<unsigned long long>(chunk.number - next));
+            std::printf("%s\n", HexLine(chunk.bytes).c_str());
+            next = chunk.number + 1;
         }
         std::fflush(stdout);
     }

@@ -95,13 +95,21 @@ std::string SimBoard::Received() const {
 
 std::vector<Chunk> SimBoard::Chunks() const {
     std::lock_guard lock(m_mutex);
-    return m_chunks;
+    return {m_chunks.begin(), m_chunks.end()};
+}
+
+std::vector<Chunk> SimBoard::ChunksFrom(std::uint64_t number) const {
+    std::lock_guard lock(m_mutex);
+    const auto first = std::ranges::find_if(m_chunks, [&](const Chunk& c) { return c.number >= number; });
+    return {first, m_chunks.end()};
 }
 
 void SimBoard::ClearReceived() {
     std::lock_guard lock(m_mutex);
     m_chunks.clear();
+    m_kept = 0;
     m_total = 0;
+    m_reads = 0;
 }
 
 bool SimBoard::WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) const {
@@ -148,8 +156,13 @@ void SimBoard::Serve() {
         {
             // Counted once handled, so a waiter sees the state it changed.
             std::lock_guard lock(m_mutex);
-            m_chunks.push_back({at, chunk});
+            m_chunks.push_back({at, chunk, m_reads++});
+            m_kept += chunk.size();
             m_total += chunk.size();
+            while (m_chunks.size() > 1 && m_kept > kKeptBytes) {
+                m_kept -= m_chunks.front().bytes.size();
+                m_chunks.pop_front();
+            }
         }
         m_arrived.notify_all();
     }
@@ -231,7 +244,12 @@ void SimBoard::Answer(std::string reply) {
     }
     switch (mode) {
     case Reply::Normal: break;
-    case Reply::Late: ::poll(nullptr, 0, lateMs); break;
+    case Reply::Late: {
+        // Waits on the wake pipe, so that ending the board never waits for a late reply.
+        pollfd wake{m_wake[0], POLLIN, 0};
+        if (::poll(&wake, 1, lateMs) > 0) return;
+        break;
+    }
     case Reply::Never: return;
     case Reply::Short: reply.resize(reply.size() / 2); break;
     case Reply::ZeroByte: reply[2] = '\0'; break;

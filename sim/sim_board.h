@@ -1,5 +1,6 @@
 // A simulated board on a pseudo-terminal: it serves the slave side's path
-// as its port, records every byte it receives with the time it came,
+// as its port, records the bytes it receives with the time they came (the
+// most recent kKeptBytes of them, so a board polled for days stays small),
 // answers the analog and temperature reads, and keeps the display, LED and
 // buzzer states the commands set. It can be told to answer late, never,
 // short, with a zero byte or with more bytes than asked, or to vanish.
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -23,7 +25,8 @@ enum class Reply { Normal, Late, Never, Short, ZeroByte, Extra };
 
 struct Chunk {
     std::chrono::steady_clock::time_point at;
-    std::string bytes;  // as received, one read of the pseudo-terminal
+    std::string bytes;         // as received, one read of the pseudo-terminal
+    std::uint64_t number = 0;  // 0 for the first read since the start or ClearReceived()
 };
 
 struct BoardState {
@@ -55,10 +58,15 @@ public:
     // Puts bytes on the line unasked, as a board sending garbage would.
     void Inject(std::string_view bytes);
 
-    std::string Received() const;      // every byte so far, in order
-    std::vector<Chunk> Chunks() const;
-    void ClearReceived();
-    // Waits until at least `count` bytes came in all; false on time-out.
+    // The record keeps whole reads, the newest ones that together hold at
+    // most kKeptBytes (and always the newest read); older ones are dropped.
+    static constexpr std::size_t kKeptBytes = 64 * 1024;
+    std::string Received() const;      // the recorded bytes, in order
+    std::vector<Chunk> Chunks() const; // the recorded reads, oldest first
+    std::vector<Chunk> ChunksFrom(std::uint64_t number) const;  // those numbered `number` on
+    void ClearReceived();              // empties the record and zeroes the counts
+    // Waits until at least `count` bytes came in all since the start or
+    // ClearReceived(), recorded or dropped; false on time-out.
     bool WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) const;
     BoardState State() const;
 
@@ -78,8 +86,10 @@ private:
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_arrived;
-    std::vector<Chunk> m_chunks;
-    std::size_t m_total = 0;
+    std::deque<Chunk> m_chunks;
+    std::size_t m_kept = 0;        // bytes in m_chunks
+    std::size_t m_total = 0;       // bytes received since the last clear
+    std::uint64_t m_reads = 0;     // reads received since the last clear
     BoardState m_state;
     bool m_tempArmed = false;
     Reply m_reply = Reply::Normal;

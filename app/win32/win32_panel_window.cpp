@@ -1,12 +1,18 @@
 #include "app/win32/win32_panel_window.h"
 
 #include "app/win32/win32_text.h"
+#include "app/win32/win32_toggle_paint.h"
 
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <dbt.h>
+#include <oleacc.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,12 +22,6 @@ std::wstring ComboEntry(HWND combo, LRESULT index) {
     const auto n = ::SendMessageW(combo, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(static_cast<std::size_t>(n > 0 ? n : 0));
     return entry;
-}
-
-std::wstring WindowText(HWND w) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(w)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The focus is in `control` or in a part of it (a combo's edit).
@@ -38,11 +38,26 @@ bool Completes(const std::wstring& entry, const std::wstring& shown) {
                                   static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
 }
 
-// The About box needs nothing of its own: OK, Enter, Escape and the close
-// box end it.
+// The template's toggles: a push-like check box each.
+bool IsToggle(UINT_PTR id) {
+    return std::ranges::any_of(res::PanelTemplate().controls, [id](const res::ControlTemplate& c) {
+        return c.kind == res::ControlKind::ToggleButton && static_cast<UINT_PTR>(c.id) == id;
+    });
+}
+
+// The About box opens centred on the panel; OK, Enter, Escape and the
+// close box end it.
 INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG: {
+        RECT owner{}, box{};
+        ::GetWindowRect(::GetWindow(hwnd, GW_OWNER), &owner);
+        ::GetWindowRect(hwnd, &box);
+        ::SetWindowPos(hwnd, nullptr, (owner.left + owner.right - (box.right - box.left)) / 2,
+                       (owner.top + owner.bottom - (box.bottom - box.top)) / 2, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             ::EndDialog(hwnd, IDOK);
@@ -62,10 +77,13 @@ Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
+    // The accessibility service the controls are named through is a COM object.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, DialogProc,
                                         reinterpret_cast<LPARAM>(this));
     m_dlg = nullptr;
     m_hwnd = nullptr;
+    if (SUCCEEDED(com)) ::CoUninitialize();
     return static_cast<int>(r);
 }
 
@@ -87,12 +105,35 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             for (std::string_view entry : c.list)
                 ::SendMessageW(Item(c.id), CB_ADDSTRING, 0,
                                reinterpret_cast<LPARAM>(Wide(entry).c_str()));
-        // After the template's list, the ports present as the window opens.
-        for (const std::string& name : port::PresentPorts())
-            ::SendMessageW(Item(IDC_COMBO_PORT), CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(Wide(name).c_str()));
+        RefreshPortList();
+        NameControls();
+        AddPortTip();
         return m_dlg->OnInitDialog() ? TRUE : FALSE;
+    case WM_DEVICECHANGE:
+        if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshPortList();
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (hdr->code == TTN_GETDISPINFOW) {
+            // The tooltip asks for its text each time it shows: the field's whole text.
+            auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            m_tipText = WindowText(Item(IDC_COMBO_PORT));
+            tip->lpszText = m_tipText.data();
+            return TRUE;
+        }
+        if (hdr->code == NM_CUSTOMDRAW && hdr->hwndFrom == Item(static_cast<int>(hdr->idFrom)) &&
+            IsToggle(hdr->idFrom)) {
+            ::SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT,
+                                PaintToggle(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
+        return FALSE;
+    }
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_COMBO_PORT && HIWORD(wParam) == CBN_DROPDOWN) {
+            RefreshPortList();
+            return TRUE;
+        }
         if (HIWORD(wParam) == BN_CLICKED)
             return m_dlg->OnEvent({PanelEventKind::Click, LOWORD(wParam)}).handled ? TRUE : FALSE;
         return FALSE;
@@ -118,6 +159,65 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     default: return FALSE;
     }
+}
+
+void Win32PanelWindow::RefreshPortList() {
+    const HWND combo = Item(IDC_COMBO_PORT);
+    const std::vector<std::string> listed = GetComboList(IDC_COMBO_PORT);
+    const std::vector<std::string> wanted = res::PortList(port::PresentPorts());
+    // Only the entries from the first difference on are rewritten: the
+    // edit's text, caret and selection are not the list's, and stay.
+    const auto from = static_cast<std::size_t>(std::ranges::mismatch(listed, wanted).in1 - listed.begin());
+    for (std::size_t i = listed.size(); i-- > from;) ::SendMessageW(combo, CB_DELETESTRING, i, 0);
+    for (std::size_t i = from; i < wanted.size(); ++i)
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(wanted[i]).c_str()));
+    // The open list as wide as its longest entry, never narrower than the combo.
+    const HDC dc = ::GetDC(combo);
+    const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::string& entry : wanted) {
+        const std::wstring text = Wide(entry);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(combo, dc);
+    RECT rc{};
+    ::GetWindowRect(combo, &rc);
+    const LONG width = widest + ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXEDGE);
+    ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(width, rc.right - rc.left)), 0);
+}
+
+void Win32PanelWindow::NameControls() {
+    IAccPropServices* props = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                  reinterpret_cast<void**>(&props))))
+        return;
+    for (const res::AccessibleName& n : res::PanelAccessibleNames())
+        props->SetHwndPropStr(Item(n.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                              Wide(n.name).c_str());
+    props->Release();
+}
+
+void Win32PanelWindow::AddPortTip() {
+    const HWND tip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd,
+                                       nullptr, m_instance, nullptr);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ::GetComboBoxInfo(Item(IDC_COMBO_PORT), &parts);
+    // The edit part and the whole combo both show it.
+    for (const HWND part : {parts.hwndItem, Item(IDC_COMBO_PORT)}) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(part);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    ::SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
 void Win32PanelWindow::EnableControl(int id, bool enable) {

@@ -21,6 +21,27 @@
 //  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless.
 //  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
 //      run the cancel routine, which closes the port.
+//  [X] The port list is current: listed again as it drops down
+//      (CBN_DROPDOWN) and when a device comes or goes (WM_DEVICECHANGE),
+//      after the template's COM1..COM10; the edit's text and caret stay.
+//      The open list is as wide as its longest entry (CB_SETDROPPEDWIDTH);
+//      a tooltip on the port combo shows its whole text, asked for each
+//      time it shows.
+//  [X] Accessible names from res/ set through the accessibility API
+//      (IAccPropServices::SetHwndPropStr); the template's controls are
+//      unchanged. Wine 8 creates the service but its SetHwndPropStr is a
+//      stub, and it gives no names across processes at all: under Wine the
+//      names cannot be seen.
+//  [X] A pressed toggle stands out from a released one (3:1 or more): the
+//      system draws a pressed push-like check box with a face barely lighter
+//      than a released one's (about 1.1:1 under Wine), and has no setting
+//      for it. The manifest asks for the common controls of version 6,
+//      whose buttons let the dialog paint them (NM_CUSTOMDRAW); the pressed
+//      toggles are painted in the selection colours, a disabled one in grey
+//      text colour, with the focus rectangle and the keyboard cues the
+//      button would show. The buttons stay push-like check boxes: their
+//      check state, clicks, Space and what a screen reader reads are the
+//      system's. Version 6 gives every control the current visual style.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
@@ -64,11 +85,16 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    // Lists the ports present again after the fixed entries.
+    void RefreshPortList();
+    void NameControls();
+    void AddPortTip();
 
     HINSTANCE m_instance;
     std::string m_programName;
     HWND m_hwnd = nullptr;
     CPanelDlg* m_dlg = nullptr;
+    std::wstring m_tipText;  // the tooltip's text while it shows
     Win32TrendWindow m_trend;
 };
 

@@ -1,13 +1,14 @@
 // velmora: the panel on Linux, with the wxWidgets frontend.
+#include "app/command_line.h"
 #include "app/panel_app.h"
 #include "app/wx/wx_platform.h"
 
 #include <wx/app.h>
-#include <filesystem>
 #include <wx/init.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -25,6 +26,8 @@ public:
 wxIMPLEMENT_APP_NO_MAIN(WxApp);
 
 int main(int argc, char** argv) {
+    // Before the toolkit starts: --help must answer without a display.
+    if (const int done = AnswerCommandLine(ReadCommandLine(argc, argv)); done >= 0) return done;
     // The panel draws nothing with GL, and GTK's probe of it at start loads
     // the whole GL stack (with a software renderer, LLVM too): about half the
     // start-up time and 50 MiB. A GDK_GL the user set still wins.

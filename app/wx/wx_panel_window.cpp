@@ -2,10 +2,12 @@
 
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
+#include "app/wx/wx_gtk_controls.h"
 #include "app/wx/wx_template.h"
 #include "app/wx/wx_trend_window.h"
 #include "link/cp1252.h"
 #include "link/port_discovery.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <wx/button.h>
@@ -56,9 +58,15 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
       m_programName(std::move(programName)),
       m_timer(this) {
     m_controls = BuildFromTemplate(*this, res::PanelTemplate());
-    // After the template's list, the ports present as the window opens.
-    for (const std::string& name : port::PresentPorts())
-        dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT)).Append(FromUtf8(name));
+    for (const res::AccessibleName& n : res::PanelAccessibleNames())
+        SetAccessibleName(*m_controls.at(n.id), n.name);
+    // The ports present now, again as the list opens, and whenever one
+    // comes or goes.
+    auto& portCombo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
+    TipWholeText(portCombo);
+    RefreshPortList();
+    portCombo.Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent&) { RefreshPortList(); });
+    m_portWatch = std::make_unique<WxPortWatch>([this] { RefreshPortList(); });
     m_systemMenu.push_back({kScClose, "&Chiudi\tAlt+F4"});
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Route(PanelEventKind::Click, e.GetId()); });
@@ -138,6 +146,17 @@ void WxPanelWindow::FocusNextAfter(wxWindow* control) {
             return;
         }
     }
+}
+
+void WxPanelWindow::RefreshPortList() {
+    auto& combo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
+    const std::vector<std::string> listed = GetComboList(IDC_COMBO_PORT);
+    const std::vector<std::string> wanted = res::PortList(port::PresentPorts());
+    // Only the entries from the first difference on are rewritten, one by
+    // one: clearing the list would empty the field under the user's fingers.
+    const auto from = static_cast<unsigned>(std::ranges::mismatch(listed, wanted).in1 - listed.begin());
+    for (auto i = static_cast<unsigned>(listed.size()); i-- > from;) combo.Delete(i);
+    for (std::size_t i = from; i < wanted.size(); ++i) combo.Append(FromUtf8(wanted[i]));
 }
 
 bool WxPanelWindow::IsControlEnabled(int id) { return m_controls.at(id)->IsThisEnabled(); }

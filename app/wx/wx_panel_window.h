@@ -22,11 +22,18 @@
 //  [X] System menu: GTK lets no program add to the window manager's menu,
 //      so a stand-in opens on right click, Shift+F10, the menu key or
 //      Alt+Space, holding "Chiudi" and what the panel appended.
+//  [X] The port list is current: the ports present are listed again as the
+//      list opens and whenever a serial device comes or goes (an inotify
+//      watch on /dev in the main loop, no timer), after the template's
+//      COM1..COM10; what the field holds, caret included, stays.
+//  [X] Accessible names from res/ on the controls whose text does not say
+//      what they are; long port names shown whole (see wx_gtk_controls.h).
 //  [X] The trend window (WxTrendWindow) opens beside the panel, modeless.
 //  [ ] Drag icon: GTK never asks for one.
 #ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
 #define VELMORA_APP_WX_WX_PANEL_WINDOW_H
 
+#include "app/wx/wx_port_watch.h"
 #include "panel/panel_dlg.h"
 
 #include <wx/dialog.h>
@@ -34,6 +41,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +59,9 @@ public:
     // Ends the panel through its cancel routine, from the main loop, closing
     // any box open over it first.
     void CloseFromOutside();
+    // Lists the ports present again after the fixed entries; the field keeps
+    // its text, caret and selection.
+    void RefreshPortList();
 
     void EnableControl(int id, bool enable) override;
     bool IsControlEnabled(int id) override;
@@ -97,6 +108,7 @@ private:
     wxTimer m_timer;
     std::function<void()> m_endNested;  // ends the box open over the panel, if any
     bool m_closing = false;             // CloseFromOutside was asked
+    std::unique_ptr<WxPortWatch> m_portWatch;
     WxTrendWindow* m_trend = nullptr;   // open, or null; wx owns it
 };
 

@@ -1,6 +1,7 @@
 #include "app/wx/wx_template.h"
 
 #include "app/wx/wx_art.h"
+#include "app/wx/wx_gtk_controls.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -58,12 +59,19 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
             w = new wxTextCtrl(&dialog, id, wxEmptyString);
             break;
         case res::ControlKind::Text:
-        case res::ControlKind::TextRight: {
-            const long align = c.kind == res::ControlKind::TextRight ? wxALIGN_RIGHT : wxALIGN_LEFT;
             w = new wxStaticText(&dialog, id, text, wxDefaultPosition, wxDefaultSize,
-                                 align | wxST_NO_AUTORESIZE);
+                                 wxALIGN_LEFT | wxST_NO_AUTORESIZE);
             break;
-        }
+        case res::ControlKind::TextRight:
+            // The clock and the readings change every second. A GTK label
+            // asks the whole window to lay out again on each change (five X
+            // round trips a second); a read-only field that looks like a
+            // label only redraws itself.
+            w = new wxTextCtrl(&dialog, id, text, wxDefaultPosition, wxDefaultSize,
+                               wxTE_READONLY | wxTE_RIGHT | wxBORDER_NONE);
+            w->SetCanFocus(false);
+            LookLikeLabel(*w);
+            break;
         case res::ControlKind::Icon:
             w = new wxStaticBitmap(&dialog, id, AppIconBitmap(32));
             break;

@@ -159,6 +159,7 @@ TEST_F(ConnectSession, OnOpensThePortTheComboShowsWhileARowIsTooLong) {
     view.text[IDC_EDIT_ROW1] = "Riga 1 lunga";
     view.text[IDC_COMBO_COLUMNS] = "8";
     Click(IDC_BTN_LAYOUT);  // row 1 is now too long
+    ASSERT_EQ(Wire(1), "c");
     Click(IDC_BTN_OFF);
     ASSERT_EQ(view.text[IDC_EDIT_ROW1], "Riga 1 lunga");
     view.messages.clear();

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# The .deb that CPack makes from a build tree: what it installs, what it
-# depends on, and desktop entries that validate.
-#   package_test.sh BUILD_DIR SOURCE_DIR
+# The README's installing commands in a build folder of their own, and the
+# .deb that CPack makes from it: what it installs, what it depends on,
+# desktop entries that validate, a README whose pictures are where its
+# links lead, programs that give the package's version, and Debian's own
+# checks (lintian --pedantic) with no error and no warning.
+#   package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
-build=$(realpath "$1") src=$(realpath "$2")
+build=$(realpath -m "$1") src=$(realpath "$2") version=$3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 desktop-file-validate "$src"/res/desktop/*.desktop || fail "a desktop entry does not validate"
+cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF >/dev/null || fail "configure failed"
+cmake --build "$build" -j"$(nproc)" >"$out/build.log" 2>&1 || { tail -30 "$out/build.log"; fail "build failed"; }
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null) || fail "cpack failed"
 deb=$(ls "$out"/velmora_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+doc=./usr/share/doc/velmora
 for want in ./usr/bin/velmora ./usr/bin/velmora-board \
     ./usr/share/applications/velmora.desktop ./usr/share/applications/velmora-board.desktop \
-    ./usr/share/doc/velmora/README.md ./usr/share/doc/velmora/velmora-panel.png \
-    ./usr/share/doc/velmora/velmora-with-board.png; do
+    ./usr/share/man/man1/velmora.1.gz ./usr/share/man/man1/velmora-board.1.gz \
+    $doc/README.md $doc/copyright $doc/changelog.gz; do
     grep -qx "$want" <<<"$files" || fail "the package lacks $want"
 done
 for size in 16 32 48 64 128 256; do
@@ -24,5 +30,23 @@ for size in 16 32 48 64 128 256; do
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q libwxgtk3.2 <<<"$depends" || fail "no dependency on wxWidgets: $depends"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0.1 ] || fail "wrong version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "wrong version"
+
+dpkg-deb -x "$deb" "$out/root"
+# Every picture the installed README shows is installed where its link leads.
+links=$(grep -oE '!\[[^]]*\]\([^)]+\)' "$out/root/$doc/README.md" | sed -E 's/.*\(([^)]+)\)/\1/')
+[ -n "$links" ] || fail "the README shows no pictures"
+for link in $links; do
+    [ -f "$out/root/$doc/$link" ] || fail "the installed README's picture $link is not at $doc/$link"
+done
+size=$(stat -c %s "$out/root/usr/share/icons/hicolor/256x256/apps/velmora.png")
+[ "$size" -lt 16384 ] || fail "the 256 px icon takes $size bytes"
+for program in velmora velmora-board; do
+    got=$(env -u DISPLAY "$out/root/usr/bin/$program" --version)
+    [ "$got" = "$program $version" ] || fail "$program --version says '$got'"
+done
+
+lintian --pedantic --fail-on error,warning "$deb" | tee "$out/lintian.log" \
+    || fail "lintian reports errors or warnings"
+grep -qE '^[EW]: ' "$out/lintian.log" && fail "lintian reports errors or warnings"
 echo "package $(basename "$deb"): all checks passed"

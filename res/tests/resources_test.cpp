@@ -1,5 +1,5 @@
 // The resource tables and the files written from them: the templates'
-// invariants, the .ico, the PNG and the resource script.
+// invariants, the .ico and the resource script.
 #include "res/dialog_templates.h"
 #include "res/icon_files.h"
 #include "res/rc_writer.h"
@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <set>
 
 namespace {
@@ -15,12 +17,6 @@ namespace {
 std::uint32_t Le(const std::string& s, std::size_t at, int bytes) {
     std::uint32_t v = 0;
     for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]);
-    return v;
-}
-
-std::uint32_t Be32(const std::string& s, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(s[at + i]);
     return v;
 }
 
@@ -46,6 +42,30 @@ TEST(Templates, StringTableHoldsTheSystemMenuItems) {
     EXPECT_EQ(res::LoadString(12345), "");
 }
 
+TEST(Templates, AccessibleNamesSayWhatEachControlIs) {
+    const std::map<int, std::string_view> want = {
+        {IDC_COMBO_PORT, "Porta"},
+        {IDC_COMBO_ROWS, "Righe del display"},
+        {IDC_COMBO_COLUMNS, "Caratteri per riga"},
+        {IDC_EDIT_ROW1, "Riga 1"},
+        {IDC_EDIT_ROW2, "Riga 2"},
+        {IDC_EDIT_ROW3, "Riga 3"},
+        {IDC_EDIT_ROW4, "Riga 4"},
+        {IDC_BTN_ROW1, "Aggiorna riga 1"},
+        {IDC_BTN_ROW2, "Aggiorna riga 2"},
+        {IDC_BTN_ROW3, "Aggiorna riga 3"},
+        {IDC_BTN_ROW4, "Aggiorna riga 4"},
+        {IDC_CHK_ACQ_TEMP, "Acquisisci temperatura"},
+        {IDC_CHK_ACQ_ANALOG, "Acquisisci ingresso analogico"}};
+    std::map<int, std::string_view> got;
+    for (const res::AccessibleName& n : res::PanelAccessibleNames()) {
+        EXPECT_TRUE(got.emplace(n.id, n.name).second) << "named twice: " << n.id;
+        const auto& controls = res::PanelTemplate().controls;
+        EXPECT_NE(std::ranges::find(controls, n.id, &res::ControlTemplate::id), controls.end()) << n.id;
+    }
+    EXPECT_EQ(got, want);
+}
+
 TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {
     const std::string ico = res::IcoFile();
     ASSERT_GE(ico.size(), 6u + 9 * 16);
@@ -68,25 +88,15 @@ TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {
                                                    {32, 24}, {16, 4}, {16, 8}, {16, 24}}));
 }
 
-TEST(PngFile, IsAnRgbaImageOfTheSizeAsked) {
-    const std::string png = res::PngFile(64);
-    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");
-    EXPECT_EQ(png.substr(12, 4), "IHDR");
-    EXPECT_EQ(Be32(png, 16), 64u);
-    EXPECT_EQ(Be32(png, 20), 64u);
-    EXPECT_EQ(png[24], 8);  // bits per channel
-    EXPECT_EQ(png[25], 6);  // RGBA
-    EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
-}
-
 TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
-    const std::string rc = res::ResourceScript("velmora.ico");
+    const std::string rc = res::ResourceScript("velmora.ico", "velmora.manifest");
     for (const char* want :
-         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "100 DIALOGEX 0, 0, 235, 108",
-          "102 DIALOGEX 0, 0, 321, 201", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
+         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "1 24 \"velmora.manifest\"", "100 DIALOGEX 0, 0, 235, 108",
+          "102 DIALOGEX 0, 0, 321, 201\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
+          "WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER\n", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
           "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "FILEVERSION 1,0,0,1",
           "PRODUCTVERSION 1,0,0,1", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
-          "COMBOBOX 1009, 161, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
+          "COMBOBOX 1009, 178, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
           "RTEXT \"---°C\", 1029, 79, 153, 40, 8", "DEFPUSHBUTTON \"OK\", 1, 93, 85, 50, 16",
@@ -103,6 +113,15 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
         ASSERT_NE(next, std::string::npos) << c.id;
         at = next;
     }
+}
+
+TEST(Manifest, AsksForTheCommonControlsOfVersion6) {
+    const std::string manifest = res::Manifest();
+    for (const char* want :
+         {"<?xml version=\"1.0\"", "name=\"Velmora.Panel\" version=\"1.0.0.1\"",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "publicKeyToken=\"6595b64144ccf1df\"", "</assembly>"})
+        EXPECT_NE(manifest.find(want), std::string::npos) << want;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sim/wx/board_window.h"
 
+#include "app/wx/wx_art.h"
 #include "link/cp1252.h"
 #include "sim/board_cli.h"
 
@@ -80,8 +81,11 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
     : wxFrame(nullptr, wxID_ANY, "Velmora - scheda simulata"), m_board(board), m_timer(this) {
     auto* root = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    wxString port = "Porta: " + FromUtf8(board.Path());
-    if (!linkName.empty()) port += "   (" + FromUtf8(linkName) + ")";
+    SetIcons(AppIconBundle());
+    // The name to type in the panel's port combo; a link made with --link
+    // serves a panel started in the same folder under its own name.
+    wxString port = "Porta da scrivere nel pannello: " + FromUtf8(board.Path());
+    if (!linkName.empty()) port += "   (o " + FromUtf8(linkName) + ")";
     sizer->Add(new wxStaticText(root, wxID_ANY, port), 0, wxALL, 8);
     m_face = new BoardFace(root);
     sizer->Add(m_face, 0, wxLEFT | wxRIGHT | wxEXPAND, 8);
@@ -90,13 +94,14 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
     auto* inputs = new wxFlexGridSizer(3, 6, 8);
     inputs->AddGrowableCol(1);
     inputs->Add(new wxStaticText(root, wxID_ANY, "Ingresso analogico:"), 0, wxALIGN_CENTER_VERTICAL);
-    m_analog = new wxSlider(root, wxID_ANY, state.analog, 0, 1023);
+    m_analog = new wxSlider(root, wxID_ANY, state.analog, 0, sim::kAnalogMax);
     inputs->Add(m_analog, 1, wxEXPAND);
     m_analogValue = new wxStaticText(root, wxID_ANY, FromUtf8(sim::SimBoard::AnalogReply(state.analog)));
     inputs->Add(m_analogValue, 0, wxALIGN_CENTER_VERTICAL);
     inputs->Add(new wxStaticText(root, wxID_ANY, FromUtf8("Temperatura (°C):")), 0, wxALIGN_CENTER_VERTICAL);
     m_temperature = new wxSpinCtrlDouble(root, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                         wxSP_ARROW_KEYS, -40.0, 125.0, state.temperature, 0.5);
+                                         wxSP_ARROW_KEYS, sim::kTemperatureMin, sim::kTemperatureMax,
+                                         state.temperature, 0.5);
     m_temperature->SetDigits(1);
     inputs->Add(m_temperature, 0);
     inputs->AddSpacer(0);
@@ -122,21 +127,21 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
 
 void BoardWindow::Refresh(wxTimerEvent&) {
     m_face->Show(m_board.State());
-    const std::vector<sim::Chunk> chunks = m_board.Chunks();
     wxString lines;
-    for (; m_chunksShown < chunks.size(); ++m_chunksShown) {
-        const std::string hex = sim::HexLine(chunks[m_chunksShown].bytes);
+    for (const sim::Chunk& chunk : m_board.ChunksFrom(m_nextChunk)) {
+        m_nextChunk = chunk.number + 1;
+        const std::string hex = sim::HexLine(chunk.bytes);
         std::printf("%s\n", hex.c_str());
         std::fflush(stdout);
         lines += hex;
         // Printable bytes beside the hex, the rest as dots.
         lines += "  ";
-        for (const unsigned char c : chunks[m_chunksShown].bytes) lines += (c >= 0x20 && c < 0x7F) ? wxUniChar(c) : wxUniChar('.');
+        for (const unsigned char c : chunk.bytes) lines += (c >= 0x20 && c < 0x7F) ? wxUniChar(c) : wxUniChar('.');
         lines += "\n";
     }
     if (!lines.empty()) {
         m_log->AppendText(lines);
-        // Keep the last few hundred lines.
-        if (m_log->GetNumberOfLines() > 500) m_log->Remove(0, m_log->XYToPosition(0, 100));
+        // Keep the last few thousand lines.
+        if (m_log->GetNumberOfLines() > 3000) m_log->Remove(0, m_log->XYToPosition(0, 500));
     }
 }

@@ -1,7 +1,8 @@
 // The simulated board's window (wxWidgets): its character display as the
 // panel drives it, the four LEDs and the buzzer, a slider for the analog
 // input and a control for the temperature that its replies carry, the port
-// it serves, and the bytes it receives scrolling in a log.
+// it serves as the name to type in the panel, and the bytes it receives
+// scrolling in a log; the application's icon.
 #ifndef VELMORA_SIM_WX_BOARD_WINDOW_H
 #define VELMORA_SIM_WX_BOARD_WINDOW_H
 
@@ -29,7 +30,7 @@ private:
     wxStaticText* m_analogValue;
     wxSpinCtrlDouble* m_temperature;
     wxTextCtrl* m_log;
-    std::size_t m_chunksShown = 0;
+    std::uint64_t m_nextChunk = 0;  // the number of the first read not logged yet
     wxTimer m_timer;
 };
 

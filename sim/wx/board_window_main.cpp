@@ -25,7 +25,7 @@ wxIMPLEMENT_APP_NO_MAIN(BoardApp);
 int main(int argc, char** argv) {
     sim::SimBoard board;
     sim::BoardOptions options;
-    if (const int failed = sim::StartBoard(argc, argv, board, options)) return failed;
+    if (const auto done = sim::StartBoard(argc, argv, board, options)) return *done;
     int result = 0;
     if (!options.window) {
         sim::LogUntilStopped(board);
@@ -39,17 +39,19 @@ int main(int argc, char** argv) {
             result = 1;
         } else {
             wxTheApp->CallOnInit();
-            // Interrupted or terminated: leave the loop, then say what it shows.
+            // Hung up, interrupted or terminated: leave the loop, then say
+            // what it shows and remove the link.
             const auto stop = [](int) { wxTheApp->ExitMainLoop(); };
-            wxTheApp->SetSignalHandler(SIGINT, stop);
-            wxTheApp->SetSignalHandler(SIGTERM, stop);
-            (new BoardWindow(board, options.link))->Show();
-            wxTheApp->OnRun();
+            for (const int sig : {SIGHUP, SIGINT, SIGTERM}) wxTheApp->SetSignalHandler(sig, stop);
+            if (!sim::StopRequested()) {  // no stop came before the loop could see it
+                (new BoardWindow(board, options.link))->Show();
+                wxTheApp->OnRun();
+            }
             wxTheApp->OnExit();
             wxEntryCleanup();
         }
     }
     sim::PrintState(board);
-    sim::RemoveLink(options.link);
+    sim::RemoveLink(board, options.link);
     return result;
 }

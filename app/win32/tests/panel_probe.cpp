@@ -1,9 +1,12 @@
 // panel_probe.exe: looks at a running velmora.exe's panel from outside, the
 // way the window tests need it under Wine.
 //   panel_probe            one line per control in tab order:
-//                          "id<TAB>enabled<TAB>focused<TAB>text", the text read
-//                          with WM_GETTEXT, which the system carries across
-//                          processes (GetWindowText would not ask the control)
+//                          "id<TAB>enabled<TAB>focused<TAB>text<TAB>pressed<TAB>
+//                          x,y,width,height", the text read with WM_GETTEXT,
+//                          which the system carries across processes
+//                          (GetWindowText would not ask the control), pressed
+//                          from BM_GETCHECK (0 for other than buttons), the
+//                          place on the screen in pixels
 //   panel_probe endsession the end of the session, as the system sends it
 // Exits 1 when no panel is shown.
 #include "app/win32/win32_text.h"
@@ -48,8 +51,16 @@ int main(int argc, char** argv) {
     for (HWND c = ::GetWindow(panel, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
         const HWND focus = thread.hwndFocus;
         const bool focused = focus != nullptr && (focus == c || ::IsChild(c, focus) != FALSE);
-        std::printf("%d\t%d\t%d\t%s\n", ::GetDlgCtrlID(c), ::IsWindowEnabled(c) != FALSE ? 1 : 0,
-                    focused ? 1 : 0, Utf8(AskText(c)).c_str());
+        wchar_t kind[16] = {};
+        ::GetClassNameW(c, kind, 16);
+        DWORD_PTR check = BST_UNCHECKED;
+        if (::lstrcmpiW(kind, L"Button") == 0)
+            ::SendMessageTimeoutW(c, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
+        RECT at{};
+        ::GetWindowRect(c, &at);
+        std::printf("%d\t%d\t%d\t%s\t%d\t%ld,%ld,%ld,%ld\n", ::GetDlgCtrlID(c),
+                    ::IsWindowEnabled(c) != FALSE ? 1 : 0, focused ? 1 : 0, Utf8(AskText(c)).c_str(),
+                    check == BST_CHECKED ? 1 : 0, at.left, at.top, at.right - at.left, at.bottom - at.top);
     }
     return 0;
 }

@@ -2,7 +2,8 @@
 # velmora.exe under Wine on an X display (run it under xvfb-run), its COM3
 # mapped to the simulated board's pseudo-terminal in the Wine prefix. The
 # same session of clicks runs against the Linux build too, and the bytes at
-# the board must be the same. Screenshots of the window and the About box
+# the board must be the same. The About box opens centred on the panel
+# (dialog_tests.exe checks that the panel opens centred on the screen). Screenshots of the window and the About box
 # go to the folder given last.
 #   velmora_wine_test.sh VELMORA_EXE VELMORA_LINUX VELMORA_BOARD SCREENSHOT_DIR
 set -euo pipefail
@@ -61,6 +62,9 @@ session() {
         xdotool key i
         about=$(window "Informazioni sul Velmora" 10) || fail "no About box from the system menu"
         sleep 0.5
+        read -r px py pw ph <<<"$(geometry "$win")"
+        centre "$about" $((px + pw / 2)) $((py + ph / 2)) \
+            || fail "the About box is not centred on the panel: $(geometry "$about") on $px $py $pw $ph"
         import -window "$about" "$shots/windows-about.png"
         xdotool windowfocus --sync "$about" 2>/dev/null || true
         xdotool key Return
@@ -72,6 +76,21 @@ session() {
     kill "$bpid"
     wait "$bpid" 2>/dev/null || true
     grep -E "^([0-9A-F]{2} )+\$" "$work/$name.board"  # the reads, not the path or the final state
+}
+
+# "X Y WIDTH HEIGHT" of a window's client area (with no window manager,
+# Wine's X windows leave out the caption; both boxes have the same one).
+geometry() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+# Whether window $1's centre is within 4 pixels of ($2, $3).
+centre() {
+    local x y w h
+    read -r x y w h <<<"$(geometry "$1")"
+    local dx=$((x + w / 2 - $2)) dy=$((y + h / 2 - $3))
+    [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]
 }
 
 # The poll may tick any number of times: "a", "T", "t" lines stand for it.

@@ -1,8 +1,15 @@
 #!/usr/bin/python3
-# Reads the panel window of the running program named $1 through the
-# accessibility bus, as a screen reader would: one line per control in
-# template (tab) order, "index<TAB>enabled<TAB>focused<TAB>text", where text
-# is what an editor or a combo's entry holds, or a label's or button's name.
+# Reads and drives the panel window of the running program named $1 through
+# the accessibility bus, as a screen reader would.
+#   atspi_panel.py NAME          one line per control in template (tab) order:
+#                                "index<TAB>enabled<TAB>focused<TAB>text<TAB>name
+#                                <TAB>pressed<TAB>description<TAB>x,y,w,h", where
+#                                text is what an editor or a combo's entry holds,
+#                                or a label's or button's name, and x,y,w,h its
+#                                place on the screen
+#   atspi_panel.py NAME list I   the entries of control I's list, one a line
+#   atspi_panel.py NAME do I     control I's first action (press, toggle, pop up)
+#   atspi_panel.py NAME set I T  writes T into control I's editor (a combo's entry)
 import sys
 
 import pyatspi
@@ -22,15 +29,23 @@ def focused_within(acc):
     return any(focused_within(acc.getChildAtIndex(i)) for i in range(acc.childCount))
 
 
-def shown_text(acc):
+def child_with_role(acc, role):
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child.getRole() == role:
+            return child
+    return None
+
+
+def editor_of(acc):
     if acc.getRole() == pyatspi.ROLE_COMBO_BOX:
-        for i in range(acc.childCount):
-            child = acc.getChildAtIndex(i)
-            if child.getRole() == pyatspi.ROLE_TEXT:
-                return text_of(child)
-    if acc.getRole() == pyatspi.ROLE_TEXT:
-        return text_of(acc)
-    return acc.name
+        return child_with_role(acc, pyatspi.ROLE_TEXT)
+    return acc if acc.getRole() == pyatspi.ROLE_TEXT else None
+
+
+def shown_text(acc):
+    editor = editor_of(acc)
+    return text_of(editor) if editor is not None else acc.name
 
 
 def find_panel(acc):
@@ -53,10 +68,25 @@ def main():
     panel = find_panel(app)
     if panel is None:
         sys.exit("no panel window in " + sys.argv[1])
+    if len(sys.argv) > 3:
+        control = panel.getChildAtIndex(int(sys.argv[3]))
+        if sys.argv[2] == "list":
+            entries = child_with_role(control, pyatspi.ROLE_MENU)
+            for i in range(entries.childCount):
+                print(entries.getChildAtIndex(i).name)
+        elif sys.argv[2] == "do":
+            control.queryAction().doAction(0)
+        elif sys.argv[2] == "set":
+            editor_of(control).queryEditableText().setTextContents(sys.argv[4])
+        return
     for i in range(panel.childCount):
         c = panel.getChildAtIndex(i)
-        enabled = int(c.getState().contains(pyatspi.STATE_ENABLED))
-        print(f"{i}\t{enabled}\t{int(focused_within(c))}\t{shown_text(c)}")
+        state = c.getState()
+        enabled = int(state.contains(pyatspi.STATE_ENABLED))
+        pressed = int(state.contains(pyatspi.STATE_CHECKED) or state.contains(pyatspi.STATE_PRESSED))
+        x, y, w, h = c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(f"{i}\t{enabled}\t{int(focused_within(c))}\t{shown_text(c)}\t{c.name}\t{pressed}"
+              f"\t{c.description}\t{x},{y},{w},{h}")
 
 
 main()

@@ -2,22 +2,32 @@
 // display (the test runs under Xvfb).
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_panel_window.h"
+#include "app/wx/wx_port_watch.h"
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
+#include "res/port_list.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
+
+#include <unistd.h>
 
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/utils.h>
+
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -84,6 +94,25 @@ TEST_F(WxPanel, CombosListTheirEntriesAsShown) {
     EXPECT_EQ(std::vector<std::string>(ports.begin() + 10, ports.end()), port::PresentPorts());
 }
 
+TEST_F(WxPanel, ListingThePortsAgainDropsGoneOnesAndLeavesTheFieldAsTyped) {
+    auto& combo = dynamic_cast<wxComboBox&>(*Control(IDC_COMBO_PORT));
+    // A port that has gone since the list was made, chosen, then edited.
+    combo.Append("/dev/serial/by-id/usb-Gone-if00 (ttyACM9)");
+    combo.SetSelection(static_cast<int>(combo.GetCount()) - 1);
+    combo.SetFocus();
+    combo.SetInsertionPointEnd();
+    combo.WriteText("x");
+    combo.SetSelection(5, 9);  // the text selection in the field
+    const wxString typed = combo.GetValue();
+    window->RefreshPortList();
+    EXPECT_EQ(window->GetComboList(IDC_COMBO_PORT), res::PortList(port::PresentPorts()));
+    EXPECT_EQ(combo.GetValue(), typed);
+    long from = 0, to = 0;
+    combo.GetSelection(&from, &to);
+    EXPECT_EQ(from, 5);
+    EXPECT_EQ(to, 9);
+}
+
 TEST_F(WxPanel, ARowEditorRefusesTypingPastTheLimitButKeepsLongerTextItWasGiven) {
     wxTextCtrl& row = Edit(IDC_EDIT_ROW1);
     row.ChangeValue("");
@@ -124,6 +153,51 @@ TEST_F(WxPanel, TogglesAndEnableStatesFollowThePanel) {
     EXPECT_TRUE(window->GetCheck(IDC_CHK_LED3));
     window->EnableControl(IDC_CHK_LED3, true);
     EXPECT_TRUE(Control(IDC_CHK_LED3)->IsEnabled());
+}
+
+// GTK's own behaviour, which the port list relies on for its long names.
+TEST(WxGtkControls, ACombosOpenListIsAsWideAsItsLongestEntry) {
+    wxDialog dialog(nullptr, wxID_ANY, "list");
+    const wxString longName = "/dev/serial/by-id/usb-Velmora_Demo_Board_000000000000001-if00 (ttyACM0)";
+    const wxString entries[] = {"COM1", longName};
+    auto* combo = new wxComboBox(&dialog, wxID_ANY, "COM1", wxDefaultPosition, wxSize(100, -1), 2, entries);
+    dialog.Show();
+    GtkComboBox* gtk = GTK_COMBO_BOX(combo->GetHandle());
+    gtk_combo_box_popup(gtk);
+    GtkWidget* list = gtk_accessible_get_widget(GTK_ACCESSIBLE(gtk_combo_box_get_popup_accessible(gtk)));
+    for (int i = 0; i < 100 && gtk_widget_get_allocated_width(list) <= 1; ++i) {
+        while (g_main_context_iteration(nullptr, FALSE)) {}
+        wxMilliSleep(20);
+    }
+    const int textWidth = combo->GetTextExtent(longName).x;
+    EXPECT_GE(gtk_widget_get_allocated_width(list), textWidth);
+    EXPECT_GT(textWidth, 100);
+    gtk_combo_box_popdown(gtk);
+}
+
+TEST(WxPortWatch, CallsBackFromAModalLoopWhenASerialDeviceComes) {
+    namespace fs = std::filesystem;
+    const fs::path dev = fs::path(::testing::TempDir()) / ("velmora-wxwatch-" + std::to_string(::getpid()));
+    fs::remove_all(dev);
+    fs::create_directories(dev);
+    wxDialog modal(nullptr, wxID_ANY, "watch");
+    int calls = 0;
+    WxPortWatch watch(
+        [&] {
+            ++calls;
+            modal.EndModal(wxID_OK);
+        },
+        dev.string());
+    modal.CallAfter([&] {
+        std::ofstream(dev / "video0");  // not a serial device: no call
+        std::ofstream(dev / "ttyUSB0");
+    });
+    wxTimer giveUp;
+    giveUp.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { modal.EndModal(wxID_CANCEL); });
+    giveUp.StartOnce(3000);
+    EXPECT_EQ(modal.ShowModal(), wxID_OK);
+    EXPECT_EQ(calls, 1);
+    fs::remove_all(dev);
 }
 
 TEST(WxAbout, TheAboutBoxHoldsItsTemplate) {

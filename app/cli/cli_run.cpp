@@ -1,0 +1,60 @@
+#include "app/cli/cli_run.h"
+
+#include "app/cli/cli_args.h"
+#include "app/cli/port_choice.h"
+
+namespace {
+
+constexpr std::string_view kProgram = "velmora-cli: ";
+
+int PortFailed(const CliEnv& env, const std::string& port, PortFailure failure) {
+    env.err << kProgram << port << ": " << FailureWords(failure) << "\n";
+    return kExitFailed;
+}
+
+}  // namespace
+
+int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
+    const ParsedArgs parsed = ParseArgs(args);
+    if (!parsed.ok) {
+        // The synopsis, not the whole help: the error stays in sight.
+        const std::string_view usage = UsageText();
+        env.err << kProgram << parsed.error << "\n" << usage.substr(0, usage.find("\n\n") + 1)
+                << "Try 'velmora-cli --help' for the commands.\n";
+        return kExitUsage;
+    }
+    const CliRequest& request = parsed.request;
+    if (request.help) {
+        env.out << UsageText();
+        return kExitOk;
+    }
+    if (request.version) {
+        env.out << "velmora-cli " << VELMORA_VERSION << "\n";
+        return kExitOk;
+    }
+
+    const PortChoice choice = ChoosePort(request.port, env.portVariable, env.presentPorts);
+    switch (choice.outcome) {
+    case PortChoice::Outcome::NonePresent:
+        env.err << kProgram << "no serial port present; name the board's port with -p PORT or VELMORA_PORT\n";
+        return kExitFailed;
+    case PortChoice::Outcome::SeveralPresent:
+        env.err << kProgram << "several serial ports present; choose one with -p PORT:\n";
+        for (const std::string& name : choice.present) env.err << "  " << name << "\n";
+        return kExitUsage;
+    case PortChoice::Outcome::Chosen: break;
+    }
+
+    CCliLink link(choice.port);  // closes the port and restores its settings on every way out
+    if (!link.Connect()) return PortFailed(env, choice.port, link.Failure());
+    switch (CliSession(link, request, env).Run()) {
+    case CliSession::Outcome::Done: return kExitOk;
+    case CliSession::Outcome::BadReply: return kExitFailed;  // the warning said which
+    case CliSession::Outcome::PortFailed: return PortFailed(env, choice.port, link.Failure());
+    case CliSession::Outcome::Stopped: return kExitStopped;
+    case CliSession::Outcome::OutputFailed:
+        env.err << kProgram << "cannot write the output\n";
+        return kExitFailed;
+    }
+    return kExitFailed;
+}

@@ -1,0 +1,64 @@
+// The commands of one run, carried out in order on one open link: a table
+// of routines, one per command, each sending what the panel sends for the
+// same action. Readings go to `out`, warnings to `err`.
+#ifndef VELMORA_APP_CLI_CLI_SESSION_H
+#define VELMORA_APP_CLI_CLI_SESSION_H
+
+#include "app/cli/cli_link.h"
+#include "app/cli/cli_request.h"
+#include "app/cli/reading_output.h"
+
+#include <csignal>
+#include <ctime>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// What a run takes from the world, so that tests can hand it their own.
+struct CliEnv {
+    std::ostream& out;
+    std::ostream& err;
+    std::string_view portVariable;  // $VELMORA_PORT; empty when unset
+    std::function<std::vector<std::string>()> presentPorts;
+    std::function<std::time_t()> now;
+    const volatile std::sig_atomic_t* stop;  // set by SIGINT or SIGTERM
+};
+
+class CliSession {
+public:
+    // Done: every command ran. BadReply: all ran, but a temp or analog reply
+    // did not parse. PortFailed: the link's Failure() says why. Stopped: a
+    // signal came with commands still to run (one during a watch ends it).
+    // OutputFailed: stdout was closed.
+    enum class Outcome { Done, BadReply, PortFailed, Stopped, OutputFailed };
+
+    CliSession(CCliLink& link, const CliRequest& request, const CliEnv& env)
+        : m_link(link), m_request(request), m_env(env) {}
+    Outcome Run();
+
+private:
+    struct StepLine;
+    Outcome Layout(const Step& step);
+    Outcome Row(const Step& step);
+    Outcome Led(const Step& step);
+    Outcome Buzzer(const Step& step);
+    Outcome Temp(const Step& step);
+    Outcome Analog(const Step& step);
+    Outcome Hello(const Step& step);
+    Outcome Watch(const Step& step);
+
+    bool Stopping() const { return *m_env.stop != 0; }
+    // Analog first, then temperature, as the panel's tick reads them.
+    bool ReadAnalog(Reading& r);
+    bool ReadTemperature(Reading& r);
+    Outcome Print(const std::string& line);
+    // Waits until `deadline` (steady clock, ms); false when a stop came.
+    bool SleepUntil(long long deadlineMs) const;
+
+    CCliLink& m_link;
+    const CliRequest& m_request;
+    const CliEnv& m_env;
+};
+
+#endif

@@ -1,0 +1,28 @@
+// velmora-cli's run in this process, against the simulated board on a
+// pseudo-terminal: its output, its warnings and its exit status.
+#ifndef VELMORA_APP_CLI_TESTS_CLI_RUN_FIXTURE_H
+#define VELMORA_APP_CLI_TESTS_CLI_RUN_FIXTURE_H
+
+#include "app/cli/cli_run.h"
+#include "sim/sim_board.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+struct CliRunFixture {
+    sim::SimBoard board;
+    std::ostringstream out, err;
+    volatile std::sig_atomic_t stop = 0;
+    std::vector<std::string> present;  // what port discovery finds
+    std::string portVariable;          // $VELMORA_PORT
+
+    int Run(const std::vector<std::string>& args) {
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        const CliEnv env{out, err, portVariable, [this] { return present; },
+                         [] { return std::time_t{1796904300}; }, &stop};
+        return RunCli(views, env);
+    }
+};
+
+#endif

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# velmora-cli.exe under Wine, COM8 mapped to the simulated board's
+# pseudo-terminal in the Wine prefix: a session the board shows, the
+# readings printed, the version, wrong usage and a port that is not there.
+#   cli_wine_test.sh VELMORA_CLI_EXE VELMORA_BOARD
+set -euo pipefail
+: "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
+export WINEDEBUG=-all
+cli=$1
+log=$(mktemp) out=$(mktemp) err=$(mktemp)
+"$2" --no-window --temp 21.5 --analog 700 >"$log" 2>&1 &
+board=$!
+trap 'kill $board 2>/dev/null || true; rm -f "$log" "$out" "$err" "$WINEPREFIX/dosdevices/com8"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for _ in $(seq 50); do [ -s "$log" ] && break; sleep 0.1; done
+ln -sfn "$(head -1 "$log")" "$WINEPREFIX/dosdevices/com8"
+# Runs the program; its status in $rc, its output without the console's
+# carriage returns in out and err.
+run() {
+    rc=0
+    wine "$cli" "$@" >"$out" 2>"$err" || rc=$?
+    sed -i 's/\r$//' "$out" "$err"
+}
+
+run --version
+[ $rc = 0 ] && grep -Eqx 'velmora-cli [0-9.]+' "$out" || fail "--version: $rc $(cat "$out" "$err")"
+run led 9 on
+[ $rc = 2 ] && grep -q '^usage: velmora-cli' "$err" || fail "wrong usage: $rc $(cat "$err")"
+run -p COM99 layout
+[ $rc = 1 ] && grep -q 'COM99: no such port' "$err" || fail "COM99: $rc $(cat "$err")"
+
+run -p COM8 layout row 1 "Ciao è" led 2 on buzzer on temp analog
+[ $rc = 0 ] || fail "session: $rc $(cat "$err")"
+[ "$(cat "$out")" = $'21.5\n700' ] || fail "session printed: $(cat "$out")"
+VELMORA_PORT=COM8 run watch -n 2 -i 0.1 --csv
+[ $rc = 0 ] && [ "$(grep -c ',21.5,700$' "$out")" = 2 ] || fail "watch: $rc $(cat "$out" "$err")"
+
+kill -INT $board
+wait $board || true
+grep -q '^row 1: |Ciao è          ' "$log" || fail "row 1: $(cat "$log")"
+grep -q '^LED: 0 1 0 0 BUZ: 1' "$log" || fail "outputs: $(cat "$log")"
+echo "velmora-cli.exe under Wine: all checks passed"
