@@ -16,6 +16,14 @@ std::int64_t CivilSeconds(const std::tm& tm) {
     return days * 86400 + tm.tm_hour * 3600 + tm.tm_min * 60 + tm.tm_sec;
 }
 
+LocalTime LocalTimeAt(std::time_t when) {
+    LocalTime t{*std::localtime(&when), 0};  // one thread: the shared result is safe
+    // The offset is what the local calendar is ahead of UTC's at this
+    // instant: neither %z nor timegm is on every C library.
+    t.utcOffset = static_cast<std::int32_t>(CivilSeconds(t.tm) - CivilSeconds(*std::gmtime(&when)));
+    return t;
+}
+
 std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset) {
     using namespace std::chrono;
     const std::int64_t local = utc + utcOffset;

@@ -19,6 +19,9 @@ std::int64_t CivilSeconds(const std::tm& tm);
 // Seconds since the epoch in UTC of that local time.
 inline std::int64_t UtcSeconds(const LocalTime& t) { return CivilSeconds(t.tm) - t.utcOffset; }
 
+// The PC's local time at `when`, with the offset its time zone has then.
+LocalTime LocalTimeAt(std::time_t when);
+
 // "2024-03-10T14:05:03+01:00": the local time of `utc` at `utcOffset`, with the offset.
 std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset);
 

@@ -9,13 +9,7 @@ CPanelDlg::CPanelDlg(PanelView& view, LocalTimeFn localTime)
     m_hIcon = m_view.LoadIconResource(IDR_MAINFRAME);
 }
 
-LocalTime CPanelDlg::SystemLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    LocalTime t{*std::localtime(&now), 0};  // one thread: the shared result is safe
-    // The offset is what the local calendar is ahead of UTC's at this instant.
-    t.utcOffset = static_cast<std::int32_t>(CivilSeconds(t.tm) - CivilSeconds(*std::gmtime(&now)));
-    return t;
-}
+LocalTime CPanelDlg::SystemLocalTime() { return LocalTimeAt(std::time(nullptr)); }
 
 bool CPanelDlg::OnInitDialog() {
     // The frontend has filled the combo lists from the template.

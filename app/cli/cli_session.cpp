@@ -1,8 +1,8 @@
 #include "app/cli/cli_session.h"
 
-#include "app/cli/iso_time.h"
-#include "app/cli/reply_parse.h"
 #include "link/board_commands.h"
+#include "panel/local_time.h"
+#include "panel/reply_values.h"
 
 #include <algorithm>
 #include <chrono>
@@ -141,7 +141,8 @@ Outcome CliSession::Watch(const Step& step) {
         // rather than sending a burst to catch up.
         next = std::max(next + periodMs, NowMs());
         Reading r;
-        r.time = LocalIsoTime(m_env.now());
+        const std::time_t now = m_env.now();
+        r.time = IsoLocalTime(now, LocalTimeAt(now).utcOffset);
         if (!ReadAnalog(r) || !ReadTemperature(r)) return Outcome::PortFailed;
         if (const Outcome o = Print(WatchLine(r, step.format, m_request.raw)); o != Outcome::Done) return o;
     }

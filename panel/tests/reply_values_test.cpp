@@ -47,7 +47,14 @@ INSTANTIATE_TEST_SUITE_P(
         TemperatureCase{"  +.5°C", std::nullopt},
         TemperatureCase{"+-1.0°C", std::nullopt},
         TemperatureCase{" 23.5°C ", std::nullopt},
-        TemperatureCase{"---°C", std::nullopt}));    // the field before any read
+        TemperatureCase{"---°C", std::nullopt},
+        TemperatureCase{"102.3°C", 102.3},
+        TemperatureCase{" 23.5C", std::nullopt},      // no degree sign
+        TemperatureCase{"   .5°C", std::nullopt},
+        TemperatureCase{"  23.°C", std::nullopt},
+        TemperatureCase{" 2x.5°C", std::nullopt},
+        TemperatureCase{"  inf°C", std::nullopt},
+        TemperatureCase{" 1e2.0°C", std::nullopt}));    // the field before any read
 
 struct AnalogCase {
     std::string reply;
@@ -75,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnalogCase{"9999", std::nullopt},
         AnalogCase{" 512", std::nullopt}, AnalogCase{"+512", std::nullopt},
         AnalogCase{"512", std::nullopt}, AnalogCase{"05 2", std::nullopt},
-        AnalogCase{"---", std::nullopt}));
+        AnalogCase{"---", std::nullopt},
+        AnalogCase{"-512", std::nullopt}, AnalogCase{"05x2", std::nullopt},
+        AnalogCase{"05120", std::nullopt}));
 
 }  // namespace

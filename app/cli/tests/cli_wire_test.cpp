@@ -95,7 +95,7 @@ std::vector<std::string> CliSession() {
 std::vector<std::string> PanelSession() {
     FakeView view;
     sim::SimBoard board;
-    CPanelDlg dlg{view, [] { return std::tm{}; }};
+    CPanelDlg dlg{view, [] { return LocalTime{}; }};
     dlg.OnInitDialog();
     const auto click = [&](int id) { dlg.OnEvent({PanelEventKind::Click, id}); };
     const auto tick = [&](bool analog, bool temp) {

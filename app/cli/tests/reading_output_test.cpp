@@ -1,7 +1,7 @@
 // What temp, analog and watch print, in each format, for readings that
 // parsed and for those that did not.
-#include "app/cli/iso_time.h"
 #include "app/cli/reading_output.h"
+#include "panel/local_time.h"
 
 #include <gtest/gtest.h>
 
@@ -67,16 +67,7 @@ TEST(ReadingOutput, TemperaturesAreTheShortestTextOfTheNumber) {
     EXPECT_EQ(TemperatureField(0.1), "0.1");
 }
 
-TEST(IsoTime, CarriesTheOffsetFromUtcWithAColon) {
-    std::tm t{};
-    t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 10, t.tm_hour = 13, t.tm_min = 5, t.tm_sec = 0;
-    EXPECT_EQ(IsoTime(t, 3600), "2026-12-10T13:05:00+01:00");
-    EXPECT_EQ(IsoTime(t, 0), "2026-12-10T13:05:00+00:00");
-    EXPECT_EQ(IsoTime(t, -(3 * 3600 + 30 * 60)), "2026-12-10T13:05:00-03:30");
-    EXPECT_EQ(IsoTime(t, 5 * 3600 + 45 * 60), "2026-12-10T13:05:00+05:45");
-}
-
-TEST(IsoTime, LocalTimeTakesTheZonesOffset) {
+TEST(ReadingTime, IsLocalWithTheZonesOffsetAtThatMoment) {
     // 2026-12-10 12:05 UTC in zones with and without summer time.
     const std::time_t when = 1796904300;
     const char* saved = std::getenv("TZ");
@@ -86,7 +77,7 @@ TEST(IsoTime, LocalTimeTakesTheZonesOffset) {
           std::pair{"<-0330>3:30", "2026-12-10T08:35:00-03:30"}}) {
         ::setenv("TZ", zone, 1);
         ::tzset();
-        EXPECT_EQ(LocalIsoTime(when), want) << zone;
+        EXPECT_EQ(IsoLocalTime(when, LocalTimeAt(when).utcOffset), want) << zone;
     }
     if (saved != nullptr) ::setenv("TZ", restore.c_str(), 1); else ::unsetenv("TZ");
     ::tzset();
