@@ -165,7 +165,14 @@ void SimBoard::Serve() {
             }
         }
         m_arrived.notify_all();
+        std::lock_guard notifying(m_notifyMutex);
+        if (m_onReceived) m_onReceived();
     }
+}
+
+void SimBoard::OnReceived(std::function<void()> notify) {
+    std::lock_guard lock(m_notifyMutex);
+    m_onReceived = std::move(notify);
 }
 
 void SimBoard::Handle(const std::string& chunk) {

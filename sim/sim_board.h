@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -69,6 +70,10 @@ public:
     // ClearReceived(), recorded or dropped; false on time-out.
     bool WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) const;
     BoardState State() const;
+    // Called on the board's own thread after each read is handled and
+    // recorded; null for none. Once it returns, the previous one runs no
+    // more, so a window can take itself off before it goes.
+    void OnReceived(std::function<void()> notify);
 
     // The replies the board gives, before the reply mode shapes them.
     static std::string AnalogReply(int value);          // 4 bytes
@@ -94,6 +99,8 @@ private:
     bool m_tempArmed = false;
     Reply m_reply = Reply::Normal;
     int m_lateMs = 0;
+    std::mutex m_notifyMutex;  // held while m_onReceived runs or changes
+    std::function<void()> m_onReceived;
     std::thread m_thread;
 };
 

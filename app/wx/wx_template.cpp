@@ -99,8 +99,11 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
     for (const auto& [c, w] : made) {
         const wxSize best = w->GetBestSize();
         if (c->kind == res::ControlKind::Chart) continue;
+        // A value field asks for room to edit; what it must fit is its text.
+        const int wide = c->kind == res::ControlKind::TextRight ? w->GetTextExtent(FromUtf8(c->text)).x
+                                                                : best.x;
         if (c->kind != res::ControlKind::ComboDropDown && c->kind != res::ControlKind::Edit)
-            sx = std::max(sx, static_cast<double>(best.x) / c->rect.cx);
+            sx = std::max(sx, static_cast<double>(wide) / c->rect.cx);
         // A combo's template height includes its dropped list.
         const int rows = IsCombo(c->kind) ? 14 : c->rect.cy;
         sy = std::max(sy, static_cast<double>(best.y) / rows);

@@ -18,9 +18,10 @@ cmake --build "$build" -j"$(nproc)" >"$out/build.log" 2>&1 || { tail -30 "$out/b
 deb=$(ls "$out"/velmora_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 doc=./usr/share/doc/velmora
-for want in ./usr/bin/velmora ./usr/bin/velmora-board \
+for want in ./usr/bin/velmora ./usr/bin/velmora-board ./usr/bin/velmora-cli \
     ./usr/share/applications/velmora.desktop ./usr/share/applications/velmora-board.desktop \
     ./usr/share/man/man1/velmora.1.gz ./usr/share/man/man1/velmora-board.1.gz \
+    ./usr/share/man/man1/velmora-cli.1.gz \
     $doc/README.md $doc/copyright $doc/changelog.gz; do
     grep -qx "$want" <<<"$files" || fail "the package lacks $want"
 done
@@ -41,7 +42,7 @@ for link in $links; do
 done
 size=$(stat -c %s "$out/root/usr/share/icons/hicolor/256x256/apps/velmora.png")
 [ "$size" -lt 16384 ] || fail "the 256 px icon takes $size bytes"
-for program in velmora velmora-board; do
+for program in velmora velmora-board velmora-cli; do
     got=$(env -u DISPLAY "$out/root/usr/bin/$program" --version)
     [ "$got" = "$program $version" ] || fail "$program --version says '$got'"
 done

@@ -78,7 +78,7 @@ private:
 };
 
 BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
-    : wxFrame(nullptr, wxID_ANY, "Velmora - scheda simulata"), m_board(board), m_timer(this) {
+    : wxFrame(nullptr, wxID_ANY, "Velmora - scheda simulata"), m_board(board) {
     auto* root = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     SetIcons(AppIconBundle());
@@ -121,11 +121,20 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
     });
     m_temperature->Bind(wxEVT_SPINCTRLDOUBLE,
                         [this](wxSpinDoubleEvent&) { m_board.SetTemperature(m_temperature->GetValue()); });
-    Bind(wxEVT_TIMER, &BoardWindow::Refresh, this);
-    m_timer.Start(100);
+    // Woken by what the panel sends, not by a timer: an idle board sleeps.
+    m_board.OnReceived([this] {
+        if (!m_showQueued.exchange(true))
+            CallAfter([this] {
+                m_showQueued = false;
+                ShowBoard();
+            });
+    });
+    ShowBoard();
 }
 
-void BoardWindow::Refresh(wxTimerEvent&) {
+BoardWindow::~BoardWindow() { m_board.OnReceived(nullptr); }
+
+void BoardWindow::ShowBoard() {
     m_face->Show(m_board.State());
     wxString lines;
     for (const sim::Chunk& chunk : m_board.ChunksFrom(m_nextChunk)) {

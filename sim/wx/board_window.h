@@ -9,7 +9,8 @@
 #include "sim/sim_board.h"
 
 #include <wx/frame.h>
-#include <wx/timer.h>
+
+#include <atomic>
 
 class wxSlider;
 class wxSpinCtrlDouble;
@@ -20,9 +21,11 @@ class BoardFace;
 class BoardWindow : public wxFrame {
 public:
     BoardWindow(sim::SimBoard& board, const std::string& linkName);
+    ~BoardWindow() override;
 
 private:
-    void Refresh(wxTimerEvent&);
+    // Shows the board's state and logs the reads not logged yet.
+    void ShowBoard();
 
     sim::SimBoard& m_board;
     BoardFace* m_face;
@@ -31,7 +34,7 @@ private:
     wxSpinCtrlDouble* m_temperature;
     wxTextCtrl* m_log;
     std::uint64_t m_nextChunk = 0;  // the number of the first read not logged yet
-    wxTimer m_timer;
+    std::atomic<bool> m_showQueued{false};  // a ShowBoard is on its way to the main loop
 };
 
 #endif

@@ -84,7 +84,7 @@ click_dlu "$win" 126 165 46 10
 cases=(
     "$ROW1     14 73 234 14   abcdefg|hijklmn  abcdefghijklmn"
     "$PORT     33 18 24 12    COM|7            COM7"
-    "$COLUMNS  161 57 12 12   4|0              40"
+    "$COLUMNS  178 57 12 12   4|0              40"
 )
 for c in "${cases[@]}"; do
     read -r id x y cx cy typed want <<<"$c"
@@ -109,7 +109,7 @@ tr -d '\n' <"$work/board.log" | grep -q "$hex" || fail "row 1 did not reach the 
 
 # Completion waits for the focus to leave: "2" in the columns stays "2"
 # across ticks, and becomes "20" at the first tick after Tab.
-click_dlu "$win" 161 57 12 12
+click_dlu "$win" 178 57 12 12
 keys End shift+Home BackSpace
 xdotool type -- 2
 sleep 2.2

@@ -79,7 +79,7 @@ cases=(
     "$ROW1     14 73 234 14   abcdefg|hijklmn  abcdefghijklmn"
     "$PORT     33 18 48 12    /dev/|pts/1      /dev/pts/1"
     "$PORT     33 18 48 12    COM|7            COM7"
-    "$COLUMNS  161 57 12 12   4|0              40"
+    "$COLUMNS  178 57 12 12   4|0              40"
 )
 for c in "${cases[@]}"; do
     read -r id x y cx cy typed want <<<"$c"
@@ -98,7 +98,7 @@ import -window "$panel" "$shots/panel-typed.png"
 
 # Completion waits for the focus to leave: "2" in the columns stays "2"
 # across ticks, and becomes "20" at the first tick after Tab.
-click_dlu "$panel" 161 57 12 12
+click_dlu "$panel" 178 57 12 12
 keys End shift+Home BackSpace
 xdotool type -- 2
 sleep 2.2
