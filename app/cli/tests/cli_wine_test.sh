@@ -6,6 +6,9 @@
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
 export WINEDEBUG=-all
+# Wine turns the command line into UTF-16 by the Unix locale: "è" must
+# arrive as one character whatever locale the test runs in.
+export LC_ALL=C.UTF-8
 cli=$1
 log=$(mktemp) out=$(mktemp) err=$(mktemp)
 "$2" --no-window --temp 21.5 --analog 700 >"$log" 2>&1 &
