@@ -38,3 +38,30 @@ click_dlu() {
     xdotool mousemove $((X + (2 * $2 + $4) * WIDTH / 642)) $((Y + (2 * $3 + $5) * HEIGHT / 402)) click 1
     sleep 0.3
 }
+
+# The frame every window test shares: a work folder, the background
+# processes in $pids ended at exit and then any clean-up of the test's own,
+# a function named test_cleanup; and an X display to run on.
+window_test() {
+    work=$(mktemp -d)
+    pids=()
+    trap end_window_test EXIT
+    [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+}
+
+end_window_test() {
+    local p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    if declare -F test_cleanup >/dev/null; then test_cleanup; fi
+    rm -rf "$work"
+}
+
+# Says why a test failed, with the end of each log and file it wrote, and ends it.
+fail() {
+    echo "FAIL: $*" >&2
+    local f
+    for f in "$work"/*.log "$work"/*.csv; do
+        [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" | tail -40 >&2
+    done
+    exit 1
+}

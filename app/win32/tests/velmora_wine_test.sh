@@ -16,21 +16,11 @@ export WINEDEBUG=-all
 # windows from showing: start from none.
 wineserver -k 2>/dev/null || true
 wineserver -w
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+test_cleanup() {
     wineserver -k 2>/dev/null || true
     rm -f "$WINEPREFIX/dosdevices/com3"
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
 
 # One session: connect, LED 1, row 1, both acquisitions, one tick, disconnect.
 # Prints what the board received, one line a read, in hex.

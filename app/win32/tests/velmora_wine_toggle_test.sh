@@ -17,21 +17,11 @@ export WINEDEBUG=-all
 # windows from showing: start from none.
 wineserver -k 2>/dev/null || true
 wineserver -w
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+test_cleanup() {
     wineserver -k 2>/dev/null || true
     rm -f "$WINEPREFIX/dosdevices/com3"
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
 
 # Control ids (res/resource.h).
 LED1=1019 LED2=1020 LED3=1021 ACQ_TEMP=1025 ACQ_ANALOG=1027

@@ -14,21 +14,11 @@ mkdir -p "$shots"
 export WINEDEBUG=-all
 wineserver -k 2>/dev/null || true
 wineserver -w
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+test_cleanup() {
     wineserver -k 2>/dev/null || true
     rm -f "$WINEPREFIX/dosdevices/com3"
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" | tail -20 >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
 
 "$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
 pids+=($!)

@@ -14,19 +14,8 @@ here=$(dirname "$0")
 velmora=$(realpath "$1") board=$(realpath "$2") listed=$(realpath "$3") shots=$(realpath -m "$4")
 atspi="/usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
+
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 [ -z "${NO_AT_BRIDGE:-}" ] || fail "NO_AT_BRIDGE is set: GTK would not publish its controls"
 

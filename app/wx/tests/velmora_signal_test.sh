@@ -9,19 +9,8 @@
 set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
+
 keys() { xdotool windowfocus --sync "$panel" 2>/dev/null || true; xdotool key --delay 50 "$@"; }
 
 # How the port at $1 is left: exclusive, locked or released.

@@ -16,19 +16,8 @@ velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 window_of="/usr/bin/python3 $(realpath "$here/atspi_window.py") velmora"
 set_value="/usr/bin/python3 $(realpath "$here/atspi_set_value.py") velmora-board"
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for f in "$work"/*.log "$work"/*.csv; do [ -f "$f" ] && sed "s|^|$(basename "$f"): |" "$f" | tail -20 >&2; done
-    exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+window_test
+
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; sleep 0.4; }
 # Clicks the middle of a control of the trend window, in dialog units of

@@ -8,22 +8,8 @@ set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/velmora.log" ] && sed "s/^/velmora: /" "$work/velmora.log" >&2
-    exit 1
-}
+window_test
 keys() { xdotool windowfocus --sync "$panel" 2>/dev/null || true; xdotool key --delay 50 "$@"; }
-
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 
 cd "$work"  # "COM3" here leads nowhere until the board links it
 "$velmora" >velmora.log 2>&1 &
