@@ -11,6 +11,7 @@
 #   velmora_a11y_test.sh VELMORA VELMORA_BOARD LISTED_PORTS SCREENSHOT_DIR
 set -euo pipefail
 here=$(dirname "$0")
+. "$here/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") listed=$(realpath "$3") shots=$(realpath -m "$4")
 atspi="/usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
 mkdir -p "$shots"
