@@ -46,6 +46,8 @@ window_test() {
     work=$(mktemp -d)
     pids=()
     trap end_window_test EXIT
+    # A step that fails under set -e says which it was.
+    trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
     [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 }
 
@@ -65,3 +67,23 @@ fail() {
     done
     exit 1
 }
+
+# The relative luminance of the colour most pixels of a region of a
+# screenshot have: luminance PNG X Y WIDTH HEIGHT. (awk reads the whole
+# histogram: a head that stops early would break the pipe under pipefail.)
+luminance() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format %c histogram:info:- | sort -rn |
+        awk 'NR == 1 && match($0, /#[0-9A-Fa-f]{6}/) { print substr($0, RSTART + 1, 6) }' |
+        /usr/bin/python3 -c '
+import sys
+h = sys.stdin.read().strip()
+c = [int(h[i:i + 2], 16) / 255 for i in (0, 2, 4)]
+c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])'
+}
+
+# The contrast of two luminances, as "N.NN".
+contrast_of() { /usr/bin/python3 -c "a, b = sorted(($1, $2)); print(f'{(b + 0.05) / (a + 0.05):.2f}')"; }
+
+# Whether number $1 is at least $2.
+at_least() { /usr/bin/python3 -c "import sys; sys.exit(0 if $1 >= $2 else 1)"; }

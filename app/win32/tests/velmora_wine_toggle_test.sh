@@ -29,27 +29,15 @@ LED1=1019 LED2=1020 LED3=1021 ACQ_TEMP=1025 ACQ_ANALOG=1027
 field() { wine "$probe" | tr -d '\r' | awk -F'\t' -v i="$1" -v f="$2" '$1 == i { print $f }'; }
 keys() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool key --delay 80 "$@"; sleep 0.4; }
 
-# The relative luminance of the colour most of control $2's pixels have in
-# screenshot $1.
-luminance() {
-    local x y w h
-    IFS=, read -r x y w h <<<"$(field "$2" 6)"
-    convert "$1" -crop "${w}x${h}+${x}+${y}" +repage -format %c histogram:info:- |
-        sort -rn | head -1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -1 |
-        /usr/bin/python3 -c '
-import sys
-h = sys.stdin.read().strip().lstrip("#")
-c = [int(h[i:i + 2], 16) / 255 for i in (0, 2, 4)]
-c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
-print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])'
-}
 # The contrast between controls $2 and $3 in screenshot $1, as "N.NN".
 contrast() {
-    local a b
-    a=$(luminance "$1" "$2") b=$(luminance "$1" "$3")
-    /usr/bin/python3 -c "a, b = sorted(($a, $b)); print(f'{(b + 0.05) / (a + 0.05):.2f}')"
+    local x y w h a b
+    IFS=, read -r x y w h <<<"$(field "$2" 6)"
+    a=$(luminance "$1" "$x" "$y" "$w" "$h")
+    IFS=, read -r x y w h <<<"$(field "$3" 6)"
+    b=$(luminance "$1" "$x" "$y" "$w" "$h")
+    contrast_of "$a" "$b"
 }
-at_least() { /usr/bin/python3 -c "import sys; sys.exit(0 if $1 >= $2 else 1)"; }
 
 "$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
 pids+=($!)

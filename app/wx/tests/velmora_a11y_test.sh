@@ -87,23 +87,17 @@ await 7 6 1 || fail "LED 1 is not reported pressed"
 sleep 0.5
 import -window root "$work/screen.png"
 cp "$work/screen.png" "$shots/toggle-pressed.png"
-# The relative luminance of the colour most of a control's pixels have.
-luminance() {
+# The relative luminance of the colour most of control $1's pixels have.
+control_luminance() {
     local x y w h
     IFS=, read -r x y w h <<<"$(field "$1" 8)"
-    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -format %c histogram:info:- |
-        sort -rn | head -1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -1 |
-        /usr/bin/python3 -c '
-import sys
-h = sys.stdin.read().strip().lstrip("#")
-c = [int(h[i:i + 2], 16) / 255 for i in (0, 2, 4)]
-c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
-print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])'
+    luminance "$work/screen.png" "$x" "$y" "$w" "$h"
 }
-pressed=$(luminance 7) released=$(luminance 10)
-ratio=$(/usr/bin/python3 -c "a, b = sorted(($pressed, $released)); print(round((b + 0.05) / (a + 0.05), 2))")
+pressed=$(control_luminance 7)
+released=$(control_luminance 10)
+ratio=$(contrast_of "$pressed" "$released")
 echo "pressed against released: $ratio:1"
-/usr/bin/python3 -c "import sys; sys.exit(0 if $ratio >= 3 else 1)" ||
+at_least "$ratio" 3 ||
     fail "a pressed toggle differs from a released one by $ratio:1, under 3:1"
 
 $atspi do 19                       # "Chiudi"
