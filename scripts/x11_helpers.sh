@@ -69,14 +69,14 @@ fail() {
 }
 
 # The relative luminance of the colour most pixels of a region of a
-# screenshot have: luminance PNG X Y WIDTH HEIGHT. (awk reads the whole
-# histogram: a head that stops early would break the pipe under pipefail.)
+# screenshot have: luminance PNG X Y WIDTH HEIGHT. (sed reads all it is
+# given: a head that stops early would break the pipe under pipefail.)
 luminance() {
     convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format %c histogram:info:- | sort -rn |
-        awk 'NR == 1 && match($0, /#[0-9A-Fa-f]{6}/) { print substr($0, RSTART + 1, 6) }' |
+        sed -n 1p | grep -o '#[0-9A-Fa-f]\{6\}' | sed -n 1p |
         /usr/bin/python3 -c '
 import sys
-h = sys.stdin.read().strip()
+h = sys.stdin.read().strip().lstrip("#")
 c = [int(h[i:i + 2], 16) / 255 for i in (0, 2, 4)]
 c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
 print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])'
