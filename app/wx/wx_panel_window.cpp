@@ -3,6 +3,7 @@
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_gtk_controls.h"
+#include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
 #include "app/wx/wx_trend_window.h"
 #include "link/cp1252.h"
@@ -57,6 +58,7 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxCLOSE_BOX),
       m_programName(std::move(programName)),
       m_timer(this) {
+    PaintWithoutFrameSync(*this);  // the clock repaints every second
     m_controls = BuildFromTemplate(*this, res::PanelTemplate());
     for (const res::AccessibleName& n : res::PanelAccessibleNames())
         SetAccessibleName(*m_controls.at(n.id), n.name);

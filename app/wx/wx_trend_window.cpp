@@ -1,5 +1,6 @@
 #include "app/wx/wx_trend_window.h"
 
+#include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
 #include "link/serial_link.h"
 #include "panel/trend_chart.h"
@@ -37,6 +38,7 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
       m_series(series),
       m_programName(std::move(programName)),
       m_closed(std::move(closed)) {
+    PaintWithoutFrameSync(*this);  // redrawn with every reading
     const auto controls = BuildFromTemplate(*this, res::TrendTemplate());
     m_chart = controls.at(IDC_TREND_CHART);
     m_span = dynamic_cast<wxChoice*>(controls.at(IDC_TREND_SPAN));

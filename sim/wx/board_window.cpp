@@ -1,6 +1,7 @@
 #include "sim/wx/board_window.h"
 
 #include "app/wx/wx_art.h"
+#include "app/wx/wx_gtk_window.h"
 #include "link/cp1252.h"
 #include "sim/board_cli.h"
 
@@ -82,6 +83,7 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
     auto* root = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     SetIcons(AppIconBundle());
+    PaintWithoutFrameSync(*this);
     // The name to type in the panel's port combo; a link made with --link
     // serves a panel started in the same folder under its own name.
     wxString port = "Porta da scrivere nel pannello: " + FromUtf8(board.Path());

@@ -1,26 +1,14 @@
 // velmora-board: the simulated board, in a window of its own unless told
 // --no-window (then it prints its port path and logs bytes, as the tests
 // and scripts want).
+#include "app/wx/wx_toolkit.h"
 #include "sim/board_cli.h"
 #include "sim/wx/board_window.h"
 
 #include <wx/app.h>
-#include <wx/init.h>
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-class BoardApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-}  // namespace
-
-wxIMPLEMENT_APP_NO_MAIN(BoardApp);
 
 int main(int argc, char** argv) {
     sim::SimBoard board;
@@ -31,14 +19,11 @@ int main(int argc, char** argv) {
         sim::LogUntilStopped(board);
     } else {
         int wxArgc = 1;  // the options are the board's, not the toolkit's
-        // Nothing here is drawn with GL: skip GTK's probe of it, which costs
-        // half the start-up and 50 MiB. A GDK_GL the user set still wins.
-        ::setenv("GDK_GL", "disable", 0);
-        if (!wxEntryStart(wxArgc, argv)) {
+        const WxToolkit toolkit(wxArgc, argv);
+        if (!toolkit.Started()) {
             std::fprintf(stderr, "velmora-board: cannot open the display (try --no-window)\n");
             result = 1;
         } else {
-            wxTheApp->CallOnInit();
             // Hung up, interrupted or terminated: leave the loop, then say
             // what it shows and remove the link.
             const auto stop = [](int) { wxTheApp->ExitMainLoop(); };
@@ -47,8 +32,6 @@ int main(int argc, char** argv) {
                 (new BoardWindow(board, options.link))->Show();
                 wxTheApp->OnRun();
             }
-            wxTheApp->OnExit();
-            wxEntryCleanup();
         }
     }
     sim::PrintState(board);

@@ -3,6 +3,7 @@
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_panel_window.h"
 #include "app/wx/wx_port_watch.h"
+#include "app/wx/wx_toolkit.h"
 #include "link/port_discovery.h"
 #include "res/dialog_templates.h"
 #include "res/port_list.h"
@@ -21,7 +22,6 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
-#include <wx/init.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
@@ -218,12 +218,10 @@ TEST(WxAbout, TheAboutBoxHoldsItsTemplate) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
+    const WxToolkit toolkit(argc, argv);  // as the programs start it
+    if (!toolkit.Started()) {
         std::fprintf(stderr, "no X display: run under xvfb-run\n");
         return 1;
     }
-    const int result = RUN_ALL_TESTS();
-    wxEntryCleanup();
-    return result;
+    return RUN_ALL_TESTS();
 }
