@@ -3,12 +3,15 @@
 // its own thread meanwhile), the theme with the panel's style, the first
 // text laid out, port discovery, the icon, the window built from its
 // template, the panel's initialisation, the window shown (it is mapped
-// here) and its first paint. Prints milliseconds.
+// here) and its first paint; then, on the same toolkit, the simulated
+// board's window (velmora-board) built, shown and painted. Prints
+// milliseconds.
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_gtk_style.h"
 #include "app/wx/wx_panel_window.h"
 #include "app/wx/wx_toolkit.h"
 #include "link/port_discovery.h"
+#include "sim/wx/board_window.h"
 
 #include <wx/app.h>
 #include <wx/dcscreen.h>
@@ -52,5 +55,17 @@ int main(int argc, char** argv) {
     });
     window->Attach(nullptr);
     window->Destroy();
+
+    std::printf("\nvelmora-board's window, after the same start:\n");
+    sim::SimBoard board;
+    if (!board.Ok()) return 1;
+    BoardWindow* boardWindow = nullptr;
+    Time("board window from its code", [&] { boardWindow = new BoardWindow(board, {}); });
+    Time("show (the window is mapped)", [&] { boardWindow->Show(); });
+    Time("first paint", [&] {
+        boardWindow->Update();
+        wxTheApp->Yield();
+    });
+    boardWindow->Destroy();
     return 0;
 }
