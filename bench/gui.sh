@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up, memory and idle wake-ups of velmora and velmora-board against a
 # bare wxWidgets dialog with a 1 s timer, all measured in the same run under
-# a private Xvfb by measure-gui.sh; then where the panel's start-up goes.
+# a private Xvfb by measure-gui.sh; then where the start-up of both goes.
 # Prints one line per figure with its ratio to the bare dialog.
 #   bench/gui.sh [RUNS]      (MEASURE_GUI: path of measure-gui.sh)
 set -euo pipefail
