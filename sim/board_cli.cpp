@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include <poll.h>
 #include <sys/stat.h>
@@ -208,6 +209,19 @@ std::string HexLine(const std::string& bytes) {
         line += hex;
     }
     return line;
+}
+
+std::vector<std::string> DumpLines(const std::string& bytes) {
+    constexpr std::size_t kPerLine = 16;
+    std::vector<std::string> lines;
+    for (std::size_t from = 0; from < bytes.size(); from += kPerLine) {
+        const std::string part = bytes.substr(from, kPerLine);
+        std::string line = HexLine(part);
+        line.resize(kPerLine * 3 + 1, ' ');
+        for (const unsigned char c : part) line += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '.';
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 void PrintState(const SimBoard& board) {

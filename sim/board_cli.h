@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -59,6 +60,11 @@ void LogUntilStopped(SimBoard& board);
 
 // One read as a log line: its bytes in hex.
 std::string HexLine(const std::string& bytes);
+
+// One read as the board's window logs it, so a long row still fits its
+// width: 16 bytes a line in hex, padded to one column, then the same bytes
+// with the unprintable ones as dots.
+std::vector<std::string> DumpLines(const std::string& bytes);
 
 // What the board shows, for whoever ran it: the display's rows, the LEDs
 // and the buzzer.

@@ -88,6 +88,25 @@ TEST(BoardOptions, ReadsEachValue) {
     EXPECT_EQ(options.lateMs, 250);
 }
 
+TEST(BoardLog, SixteenBytesALineWithTheTextInOneColumn) {
+    const std::string row = "\x1b" "Acquisisci temperatura e ingresso analogico";  // 44 bytes
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::string pad(49 - 9, ' ');
+    const Case cases[] = {
+        {"", {}},
+        {std::string("a\x01" "b", 3), {"61 01 62 " + pad + "a.b"}},
+        {"0123456789ABCDEF",
+         {"30 31 32 33 34 35 36 37 38 39 41 42 43 44 45 46  0123456789ABCDEF"}},
+        {row,
+         {"1B 41 63 71 75 69 73 69 73 63 69 20 74 65 6D 70  .Acquisisci temp",
+          "65 72 61 74 75 72 61 20 65 20 69 6E 67 72 65 73  eratura e ingres",
+          "73 6F 20 61 6E 61 6C 6F 67 69 63 6F " + std::string(49 - 36, ' ') + "so analogico"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(sim::DumpLines(c.bytes), c.lines) << c.bytes;
+}
 struct LinkTest : ::testing::Test {
     fs::path dir;
     std::string link;

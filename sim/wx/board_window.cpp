@@ -141,14 +141,9 @@ void BoardWindow::ShowBoard() {
     wxString lines;
     for (const sim::Chunk& chunk : m_board.ChunksFrom(m_nextChunk)) {
         m_nextChunk = chunk.number + 1;
-        const std::string hex = sim::HexLine(chunk.bytes);
-        std::printf("%s\n", hex.c_str());
+        std::printf("%s\n", sim::HexLine(chunk.bytes).c_str());
         std::fflush(stdout);
-        lines += hex;
-        // Printable bytes beside the hex, the rest as dots.
-        lines += "  ";
-        for (const unsigned char c : chunk.bytes) lines += (c >= 0x20 && c < 0x7F) ? wxUniChar(c) : wxUniChar('.');
-        lines += "\n";
+        for (const std::string& line : sim::DumpLines(chunk.bytes)) lines += FromUtf8(line) + "\n";
     }
     if (!lines.empty()) {
         m_log->AppendText(lines);
