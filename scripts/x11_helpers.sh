@@ -58,6 +58,22 @@ end_window_test() {
     rm -rf "$work"
 }
 
+# The same frame for a program under Wine, in the initialised prefix
+# $WINEPREFIX: no Wine server left from before (one started without a
+# display would keep this test's windows from showing), and at the end none
+# left behind, nor the prefix's COM3.
+wine_window_test() {
+    : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
+    export WINEDEBUG=-all
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    test_cleanup() {
+        wineserver -k 2>/dev/null || true
+        rm -f "$WINEPREFIX/dosdevices/com3"
+    }
+    window_test
+}
+
 # Says why a test failed, with the end of each log and file it wrote, and ends it.
 fail() {
     echo "FAIL: $*" >&2

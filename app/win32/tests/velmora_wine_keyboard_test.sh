@@ -13,17 +13,7 @@ set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 exe=$(realpath "$1") probe=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
 mkdir -p "$shots"
-: "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
-export WINEDEBUG=-all
-# A Wine server left from a program without a display would keep this one's
-# windows from showing: start from none.
-wineserver -k 2>/dev/null || true
-wineserver -w
-test_cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -f "$WINEPREFIX/dosdevices/com3"
-}
-window_test
+wine_window_test
 
 # Control ids (res/resource.h).
 PORT=1010 ON=1011 OFF=1012 ROWS=1009 COLUMNS=1018 ROW1=1003

@@ -10,17 +10,7 @@ set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 exe=$(realpath "$1") linux=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
 mkdir -p "$shots"
-: "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
-export WINEDEBUG=-all
-# A Wine server left from a program without a display would keep this one's
-# windows from showing: start from none.
-wineserver -k 2>/dev/null || true
-wineserver -w
-test_cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -f "$WINEPREFIX/dosdevices/com3"
-}
-window_test
+wine_window_test
 
 # One session: connect, LED 1, row 1, both acquisitions, one tick, disconnect.
 # Prints what the board received, one line a read, in hex.

@@ -10,15 +10,7 @@ set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
 exe=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
-: "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
-export WINEDEBUG=-all
-wineserver -k 2>/dev/null || true
-wineserver -w
-test_cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -f "$WINEPREFIX/dosdevices/com3"
-}
-window_test
+wine_window_test
 
 "$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
 pids+=($!)

@@ -14,6 +14,8 @@ import sys
 
 import pyatspi
 
+from atspi_program import program
+
 
 def text_of(acc):
     try:
@@ -60,11 +62,7 @@ def find_panel(acc):
 
 
 def main():
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a is not None and a.name == sys.argv[1]), None)
-    if app is None:
-        sys.exit(f"no program named {sys.argv[1]} on the accessibility bus")
+    app = program(sys.argv[1])
     panel = find_panel(app)
     if panel is None:
         sys.exit("no panel window in " + sys.argv[1])

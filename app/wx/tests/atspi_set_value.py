@@ -6,6 +6,8 @@ import sys
 
 import pyatspi
 
+from atspi_program import program
+
 ROLES = {"slider": pyatspi.ROLE_SLIDER, "spin button": pyatspi.ROLE_SPIN_BUTTON}
 
 
@@ -23,11 +25,7 @@ def find(acc, role):
 
 
 def main():
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a is not None and a.name == sys.argv[1]), None)
-    if app is None:
-        sys.exit(f"no program named {sys.argv[1]} on the accessibility bus")
+    app = program(sys.argv[1])
     control = find(app, ROLES[sys.argv[2]])
     if control is None:
         sys.exit(f"no {sys.argv[2]} in {sys.argv[1]}")

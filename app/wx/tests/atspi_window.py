@@ -6,6 +6,8 @@ import sys
 
 import pyatspi
 
+from atspi_program import program
+
 
 def controls(acc, out):
     for i in range(acc.childCount):
@@ -21,11 +23,7 @@ def controls(acc, out):
 
 
 def main():
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a is not None and a.name == sys.argv[1]), None)
-    if app is None:
-        sys.exit(f"no program named {sys.argv[1]} on the accessibility bus")
+    app = program(sys.argv[1])
     windows = [app.getChildAtIndex(i) for i in range(app.childCount)]
     shown = [w for w in windows if w is not None and w.name == sys.argv[2]
              and w.getState().contains(pyatspi.STATE_SHOWING)]

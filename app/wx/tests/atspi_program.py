@@ -1,0 +1,14 @@
+# The running program named NAME as the accessibility bus shows it, for the
+# scripts beside this one; a program that is not there ends the script.
+import sys
+
+import pyatspi
+
+
+def program(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    app = next((a for a in apps if a is not None and a.name == name), None)
+    if app is None:
+        sys.exit(f"no program named {name} on the accessibility bus")
+    return app
