@@ -74,6 +74,21 @@ wine_window_test() {
     window_test
 }
 
+# The simulated board (program $1) behind the prefix's COM3, and the panel
+# (Windows program $2) started on it in the work folder, until its window
+# shows: sets $app, its process, and $win, its window.
+start_wine_panel() {
+    "$1" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
+    ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"
+    (cd "$work" && exec wine "$2") >"$work/velmora.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    # A new prefix's first window takes Wine a while (fonts, registry).
+    win=$(window Velmora 90) || fail "no window titled Velmora"
+}
+
 # Says why a test failed, with the end of each log and file it wrote, and ends it.
 fail() {
     echo "FAIL: $*" >&2

@@ -22,15 +22,7 @@ field() { wine "$probe" | tr -d '\r' | awk -F'\t' -v i="$1" -v f="$2" '$1 == i {
 focused() { wine "$probe" | tr -d '\r' | awk -F'\t' '$3 == 1 { print $1 }'; }
 keys() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool key --delay 80 "$@"; sleep 0.4; }
 
-"$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
-ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"
-(cd "$work" && exec wine "$exe") >"$work/velmora.log" 2>&1 &
-app=$!
-pids+=("$app")
-# A new prefix's first window takes Wine a while (fonts, registry).
-win=$(window Velmora 90) || fail "no window titled Velmora"
+start_wine_panel "$board" "$exe"
 sleep 1
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 [ "$(focused)" = "$PORT" ] || fail "the port combo does not have the focus at the start"

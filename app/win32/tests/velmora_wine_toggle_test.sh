@@ -29,15 +29,7 @@ contrast() {
     contrast_of "$a" "$b"
 }
 
-"$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
-ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"
-(cd "$work" && exec wine "$exe") >"$work/velmora.log" 2>&1 &
-app=$!
-pids+=("$app")
-# A new prefix's first window takes Wine a while (fonts, registry).
-win=$(window Velmora 90) || fail "no window titled Velmora"
+start_wine_panel "$board" "$exe"
 sleep 1
 
 click_dlu "$win" 101 17 50 14   # "&On"

@@ -12,22 +12,15 @@ exe=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
 wine_window_test
 
-"$board" --no-window --link "$work/COM3" >"$work/board.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -L "$work/COM3" ] && break; sleep 0.1; done
-ln -sfn "$(readlink "$work/COM3")" "$WINEPREFIX/dosdevices/com3"
-(cd "$work" && exec wine "$exe") >"$work/velmora.log" 2>&1 &
-app=$!
-pids+=("$app")
-panel=$(window Velmora 90) || fail "no window titled Velmora"
-xdotool windowmove "$panel" 0 0
+start_wine_panel "$board" "$exe"
+xdotool windowmove "$win" 0 0
 sleep 1
-click_dlu "$panel" 101 17 50 14   # "&On"
-click_dlu "$panel" 126 165 46 10  # analog "Acquisisci"
-click_dlu "$panel" 126 152 46 10  # temperature "Acquisisci"
+click_dlu "$win" 101 17 50 14   # "&On"
+click_dlu "$win" 126 165 46 10  # analog "Acquisisci"
+click_dlu "$win" 126 152 46 10  # temperature "Acquisisci"
 [ -z "$(named velmora)" ] || fail "a message box is open after connecting"
 
-xdotool windowfocus --sync "$panel" 2>/dev/null || true
+xdotool windowfocus --sync "$win" 2>/dev/null || true
 # Wine's system menu has its own "&About Wine": "a" would stop there.
 # The item is the menu's last: Up from the first, then Enter.
 xdotool key alt+space
@@ -40,7 +33,7 @@ echo "trend window: $shots/windows-trend.png"
 
 # "Chiudi" with the trend window open: the panel ends, its owned window with it.
 [ -z "$(named velmora)" ] || fail "a message box is open"
-click_dlu "$panel" 258 171 50 16  # "&Chiudi"
+click_dlu "$win" 258 171 50 16  # "&Chiudi"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "\"Chiudi\" did not end the program"
 echo "velmora.exe trend window under Wine: all checks passed"
