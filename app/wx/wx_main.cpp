@@ -5,7 +5,6 @@
 #include "app/wx/wx_toolkit.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
