@@ -18,16 +18,16 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVE
 cmake --build "$build" -j"$(nproc)" --target velmora velmora-board bare_dialog startup_parts >/dev/null
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-measure() {  # label, command...
+measure_program() {  # label, command...
     local label=$1
     shift
     bash "$measure" -n "$runs" -i 10 -s 3 -o "$out" -l "$label" -- "$@" >"$out/$label.log" 2>&1 ||
         { cat "$out/$label.log" >&2; exit 1; }
 }
-measure bare_dialog "$build/bare_dialog"
-measure bare_gl_off env GDK_GL=disable "$build/bare_dialog"
-measure velmora "$build/velmora"
-measure velmora-board "$build/velmora-board"
+measure_program bare_dialog "$build/bare_dialog"
+measure_program bare_gl_off env GDK_GL=disable "$build/bare_dialog"
+measure_program velmora "$build/velmora"
+measure_program velmora-board "$build/velmora-board"
 
 # The median of one figure of one program, from measure-gui's summary.
 median() { awk -F'|' -v m="$2" '$2 ~ "^ *"m" *$" {gsub(/ /, "", $3); print $3}' "$out/$1.summary.md"; }
