@@ -115,11 +115,7 @@ std::string_view LoadString(int id) {
     return it == std::end(kStrings) ? std::string_view{} : it->text;
 }
 
-std::string VersionText() {
-    std::string text;
-    for (const int part : kVersion) text += (text.empty() ? "" : ".") + std::to_string(part);
-    return text;
-}
+std::string VersionText() { return VELMORA_VERSION; }
 
 std::vector<std::string_view> ShownList(const ControlTemplate& combo) {
     std::vector<std::string_view> shown(combo.list.begin(), combo.list.end());

@@ -91,9 +91,8 @@ std::vector<std::string_view> ShownList(const ControlTemplate& combo);
 // Resource language: Italian (Italy); code page of the version record.
 inline constexpr int kLanguage = 0x0410;
 inline constexpr int kCodePage = 1252;
-// File and product version.
-inline constexpr int kVersion[4] = {1, 0, 0, 1};
-std::string VersionText();  // "1.0.0.1"
+// File and product version, from the project's VERSION file: "1.0.0.1".
+std::string VersionText();
 
 }  // namespace res
 

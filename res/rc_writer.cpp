@@ -3,6 +3,7 @@
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -73,8 +74,8 @@ std::string Dialog(const DialogTemplate& d) {
 }
 
 std::string Version(char separator) {
-    std::string out;
-    for (const int part : kVersion) out += (out.empty() ? "" : std::string(1, separator)) + std::to_string(part);
+    std::string out = VersionText();
+    std::ranges::replace(out, '.', separator);
     return out;
 }
 

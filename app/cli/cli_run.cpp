@@ -2,6 +2,7 @@
 
 #include "app/cli/cli_args.h"
 #include "app/cli/port_choice.h"
+#include "res/dialog_templates.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
         return kExitOk;
     }
     if (request.version) {
-        env.out << "velmora-cli " << VELMORA_VERSION << "\n";
+        env.out << "velmora-cli " << res::VersionText() << "\n";
         return kExitOk;
     }
 

@@ -1,6 +1,7 @@
 // velmora's command line: --help and --version answer without a window,
 // anything else is refused.
 #include "app/command_line.h"
+#include "res/dialog_templates.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesTheRest) {
 }
 
 TEST(CommandLine, TheVersionIsTheResourcesOne) {
-    EXPECT_EQ(PanelVersionText(), "velmora 1.0.0.1\n");
+    EXPECT_EQ(PanelVersionText(), "velmora " + res::VersionText() + "\n");
     EXPECT_EQ(AnswerCommandLine(Read({})), -1);
 }
 

@@ -94,8 +94,7 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
          {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "1 24 \"velmora.manifest\"", "100 DIALOGEX 0, 0, 235, 108",
           "102 DIALOGEX 0, 0, 321, 201\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
           "WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER\n", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
-          "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "FILEVERSION 1,0,0,1",
-          "PRODUCTVERSION 1,0,0,1", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
+          "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
           "COMBOBOX 1009, 178, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
@@ -104,6 +103,11 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
           "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 296, 176",
           "COMBOBOX 1041, 7, 190, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
           "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043"})
+        EXPECT_NE(rc.find(want), std::string::npos) << want;
+    std::string commas = res::VersionText();
+    std::ranges::replace(commas, '.', ',');
+    for (const std::string& want : {"FILEVERSION " + commas + "\n", "PRODUCTVERSION " + commas + "\n",
+                                    "VALUE \"FileVersion\", \"" + res::VersionText() + "\""})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
     // The panel's controls in template order, which is the tab order.
     std::size_t at = rc.find("102 DIALOGEX");
@@ -117,8 +121,8 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
 
 TEST(Manifest, AsksForTheCommonControlsOfVersion6) {
     const std::string manifest = res::Manifest();
-    for (const char* want :
-         {"<?xml version=\"1.0\"", "name=\"Velmora.Panel\" version=\"1.0.0.1\"",
+    for (const std::string& want :
+         std::initializer_list<std::string>{"<?xml version=\"1.0\"", "name=\"Velmora.Panel\" version=\"" + res::VersionText() + "\"",
           "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           "publicKeyToken=\"6595b64144ccf1df\"", "</assembly>"})
         EXPECT_NE(manifest.find(want), std::string::npos) << want;
