@@ -23,5 +23,5 @@ BUILD_PACKAGES=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev zlib1g-de
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest
     xvfb xauth xdotool x11-utils imagemagick procps
     g++-mingw-w64-x86-64-posix wine fonts-wine
-    dpkg-dev file lintian desktop-file-utils
+    dpkg-dev file lintian desktop-file-utils appstream
     python3-pyatspi at-spi2-core dbus-daemon)

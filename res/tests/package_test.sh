@@ -2,8 +2,10 @@
 # The README's installing commands in a build folder of their own, and the
 # .deb that CPack makes from it: what it installs, what it depends on,
 # desktop entries that validate, a README whose pictures are where its
-# links lead, programs that give the package's version, and Debian's own
-# checks (lintian --pedantic) with no error and no warning.
+# links lead, programs that give the package's version, the MIT licence,
+# the software centres' metainfo with the desktop entry it names, and the
+# checks of Debian (lintian --pedantic) and AppStream (appstreamcli
+# --pedantic) with nothing reported.
 #   package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$(realpath -m "$1") src=$(realpath "$2") version=$3
@@ -19,7 +21,8 @@ deb=$(ls "$out"/velmora_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 doc=./usr/share/doc/velmora
 for want in ./usr/bin/velmora ./usr/bin/velmora-board ./usr/bin/velmora-cli \
-    ./usr/share/applications/velmora.desktop ./usr/share/applications/velmora-board.desktop \
+    ./usr/share/applications/org.velmora.velmora.desktop ./usr/share/applications/velmora-board.desktop \
+    ./usr/share/metainfo/org.velmora.velmora.metainfo.xml \
     ./usr/share/man/man1/velmora.1.gz ./usr/share/man/man1/velmora-board.1.gz \
     ./usr/share/man/man1/velmora-cli.1.gz \
     $doc/README.md $doc/copyright $doc/changelog.gz; do
@@ -46,6 +49,15 @@ for program in velmora velmora-board velmora-cli; do
     got=$(env -u DISPLAY "$out/root/usr/bin/$program" --version)
     [ "$got" = "$program $version" ] || fail "$program --version says '$got'"
 done
+
+grep -qx 'License: Expat' "$out/root/$doc/copyright" || fail "the copyright file does not give the MIT (Expat) licence"
+metainfo=$out/root/usr/share/metainfo/org.velmora.velmora.metainfo.xml
+appstreamcli validate --pedantic --no-net "$metainfo" >"$out/appstream.log" 2>&1 \
+    || { cat "$out/appstream.log"; fail "appstreamcli does not accept the metainfo"; }
+grep -q 'successful\.$' "$out/appstream.log" || { cat "$out/appstream.log"; fail "appstreamcli reports something"; }
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo does not name release $version"
+id=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+[ -f "$out/root/usr/share/applications/$id" ] || fail "the metainfo names $id, which is not installed"
 
 lintian --pedantic --fail-on error,warning "$deb" | tee "$out/lintian.log" \
     || fail "lintian reports errors or warnings"
