@@ -1,10 +1,13 @@
 #include "panel/trend_chart.h"
 
+#include "panel/local_time.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -36,25 +39,42 @@ std::string Fixed(double value, int decimals) {
 
 std::span<const TrendSpan> TrendSpans() { return kSpans; }
 
-TimeAxis MakeTimeAxis(const TrendSeries& series, const TrendSpan& span) {
+ClockOffset ClockOffsetAt(std::time_t when) {
+    const LocalTime local = LocalTimeAt(when);
+    return {UtcSeconds(local), local.utcOffset};
+}
+
+TimeAxis MakeTimeAxis(const TrendSeries& series, const TrendSpan& span, ClockOffset now) {
     TimeAxis axis;
-    if (!series.Empty()) {
-        axis.to = series.Latest().utc;
-        axis.utcOffset = series.Latest().utcOffset;
-    }
+    axis.to = series.Empty() ? now.utc : series.Latest().utc;
     axis.from = axis.to - span.seconds;
     axis.labelSeconds = span.labelSeconds;
-    // Grid lines on round local times: 14:10, 14:12, not 14:09:37.
+    for (std::size_t i = series.FirstSince(axis.from); i < series.Size(); ++i) {
+        const TrendPoint& p = series[i];
+        if (axis.offsets.empty() || axis.offsets.back().offset != p.utcOffset)
+            axis.offsets.push_back({p.utc, p.utcOffset});
+    }
+    if (axis.offsets.empty()) axis.offsets.push_back({axis.from, series.Empty() ? now.offset : series.Latest().utcOffset});
+    // Grid lines on round local times (14:10, 14:12, not 14:09:37), in the
+    // offset of each stretch of the axis.
     const std::int64_t step = span.gridSeconds;
-    const std::int64_t localFrom = axis.from + axis.utcOffset;
-    std::int64_t local = localFrom - ((localFrom % step) + step) % step;
-    if (local < localFrom) local += step;
-    for (; local <= axis.to + axis.utcOffset; local += step) axis.grid.push_back(local - axis.utcOffset);
+    for (std::size_t k = 0; k < axis.offsets.size(); ++k) {
+        const std::int64_t offset = axis.offsets[k].offset;
+        const std::int64_t begin = k == 0 ? axis.from : axis.offsets[k].utc;
+        const std::int64_t end = k + 1 < axis.offsets.size() ? axis.offsets[k + 1].utc : axis.to + 1;
+        const std::int64_t localBegin = begin + offset;
+        std::int64_t local = localBegin - ((localBegin % step) + step) % step;
+        if (local < localBegin) local += step;
+        for (; local - offset < end; local += step) axis.grid.push_back(local - offset);
+    }
     return axis;
 }
 
 std::string TimeLabel(const TimeAxis& axis, std::int64_t utc) {
-    const std::int64_t local = utc + axis.utcOffset;
+    std::int32_t offset = axis.offsets.empty() ? 0 : axis.offsets.front().offset;
+    for (const ClockOffset& o : axis.offsets)
+        if (o.utc <= utc) offset = o.offset;
+    const std::int64_t local = utc + offset;
     const std::int64_t s = ((local % 86400) + 86400) % 86400;
     char text[16];
     if (axis.labelSeconds)
@@ -69,9 +89,9 @@ std::string TimeLabel(const TimeAxis& axis, std::int64_t utc) {
 ValueAxis TemperatureAxis(const TrendSeries& series, std::int64_t from, std::int64_t to) {
     bool any = false;
     double lo = 0, hi = 0;
-    for (std::size_t i = 0; i < series.Size(); ++i) {
+    for (std::size_t i = series.FirstSince(from); i < series.Size(); ++i) {
         const TrendPoint& p = series[i];
-        if (!p.temperature || p.utc < from || p.utc > to) continue;
+        if (!p.temperature || p.utc > to) continue;
         lo = any ? std::min(lo, *p.temperature) : *p.temperature;
         hi = any ? std::max(hi, *p.temperature) : *p.temperature;
         any = true;
@@ -96,29 +116,49 @@ ValueAxis AnalogAxis() { return {0, 1023, {0, 256, 512, 768, 1023}, 0}; }
 std::string AxisLabel(const ValueAxis& axis, double value) { return Fixed(value, axis.decimals); }
 
 std::vector<TrendLine> TrendLines(const TrendSeries& series, TrendValue value, std::int64_t from,
-                                  std::int64_t to) {
+                                  std::int64_t to, int columns) {
     std::vector<TrendLine> lines;
+    const std::int64_t span = std::max<std::int64_t>(to - from, 1);
+    const std::int64_t width = std::max(columns, 1);
+    const auto columnOf = [&](std::int64_t utc) { return (utc - from) * width / span; };
+    // The column being gathered: its lowest and highest points so far.
+    std::optional<std::pair<std::int64_t, double>> low, high;
+    std::int64_t column = -1;
+    const auto flush = [&] {
+        if (!low) return;
+        const bool lowFirst = low->first <= high->first;
+        lines.back().push_back(lowFirst ? *low : *high);
+        if (low != high) lines.back().push_back(lowFirst ? *high : *low);
+        low.reset();
+        high.reset();
+    };
     bool open = false;  // the last line can go on
     std::int64_t last = 0;
-    for (std::size_t i = 0; i < series.Size(); ++i) {
+    for (std::size_t i = series.FirstSince(from); i < series.Size(); ++i) {
         const TrendPoint& p = series[i];
-        if (p.utc < from || p.utc > to) {
-            open = false;
-            continue;
-        }
         const std::optional<double> v =
             value == TrendValue::Temperature
                 ? p.temperature
                 : (p.analog ? std::optional<double>(*p.analog) : std::nullopt);
-        if (!v) {
+        if (!v || p.utc > to) {
+            flush();
             open = false;
             continue;
         }
-        if (!open || p.utc - last > kMaxStepSeconds || p.utc < last) lines.emplace_back();
-        lines.back().emplace_back(p.utc, *v);
+        if (!open || p.utc - last > kMaxStepSeconds || p.utc < last) {
+            flush();
+            lines.emplace_back();
+        } else if (columnOf(p.utc) != column) {
+            flush();
+        }
+        column = columnOf(p.utc);
+        const std::pair<std::int64_t, double> point{p.utc, *v};
+        if (!low || point.second < low->second) low = point;
+        if (!high || point.second > high->second) high = point;
         open = true;
         last = p.utc;
     }
+    flush();
     return lines;
 }
 
@@ -132,15 +172,20 @@ std::string LatestText(const TrendSeries& series, TrendValue value) {
     return temperature ? "---°C" : "---";
 }
 
-TrendLayout LayOutCharts(double width, double height) {
+TrendLayout LayOutCharts(double width, double height, const TrendTextSizes& text) {
     // Room for the grid labels on the left, the latest value on the right,
-    // each chart's title above it and the time labels and title below.
-    constexpr double kLeft = 48, kRight = 92, kTitle = 24, kBottom = 40;
-    const double w = std::max(width - kLeft - kRight, 1.0);
-    const double h = std::max((height - 2 * kTitle - kBottom) / 2 - 8, 1.0);
+    // each chart's title above it, and under the lower one the time labels
+    // and the axis title; a little air beyond each.
+    constexpr double kAir = 4, kBetween = 16;
+    const double left = text.valueLabelWidth + kLabelGap + kAir;
+    const double right = 2 * kLabelGap + text.latestWidth + kAir;
+    const double title = text.lineHeight + kAir;
+    const double bottom = kLabelGap / 2 + 2 * text.lineHeight + 2 + kAir;
+    const double w = std::max(width - left - right, 1.0);
+    const double h = std::max((height - 2 * title - bottom - kBetween) / 2, 1.0);
     TrendLayout layout;
-    layout.temperature = {kLeft, kTitle, w, h};
-    layout.analog = {kLeft, layout.temperature.Bottom() + 16 + kTitle, w, h};
+    layout.temperature = {left, title, w, h};
+    layout.analog = {left, layout.temperature.Bottom() + kBetween + title, w, h};
     return layout;
 }
 

@@ -8,6 +8,7 @@
 #include "panel/trend_series.h"
 
 #include <cstdint>
+#include <ctime>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,15 +31,27 @@ inline constexpr std::string_view kTemperatureTitle = "Temperatura (°C)";
 inline constexpr std::string_view kAnalogTitle = "Ingresso analogico";
 inline constexpr std::string_view kTimeTitle = "Ora del PC";
 
+// From `utc` on, the PC's clock was `offset` seconds east of UTC.
+struct ClockOffset {
+    std::int64_t utc = 0;
+    std::int32_t offset = 0;
+};
+
 struct TimeAxis {
     std::int64_t from = 0, to = 0;     // UTC seconds
     std::vector<std::int64_t> grid;    // UTC seconds of the grid lines, ascending
-    std::int32_t utcOffset = 0;        // labels are in this local time
+    // The offsets the points on the axis were read with, ascending, never
+    // empty: a label reads as the clock read at its time, so across a clock
+    // change 02:59:40+02:00 is "02:59:40" even when the latest point is +01:00.
+    std::vector<ClockOffset> offsets;
     bool labelSeconds = false;
 };
-// The span ending at the latest point (at 0 when there is none).
-TimeAxis MakeTimeAxis(const TrendSeries& series, const TrendSpan& span);
-// "14:05" or "14:05:30" in the axis's local time.
+// The PC's clock at `when`.
+ClockOffset ClockOffsetAt(std::time_t when);
+// The span ending at the latest point, or at `now` (UTC seconds, with the
+// clock's offset then) when there is none.
+TimeAxis MakeTimeAxis(const TrendSeries& series, const TrendSpan& span, ClockOffset now);
+// "14:05" or "14:05:30" in the local time the clock had at `utc`.
 std::string TimeLabel(const TimeAxis& axis, std::int64_t utc);
 
 struct ValueAxis {
@@ -61,9 +74,12 @@ using TrendLine = std::vector<std::pair<std::int64_t, double>>;
 inline constexpr std::int64_t kMaxStepSeconds = 3;
 // The lines of `value` over the points in [from, to], broken where a point
 // has no value or the step to it is longer than kMaxStepSeconds. A stretch
-// of one point is a dot.
+// of one point is a dot. Drawn `columns` pixels wide: where several points
+// share a column, only its lowest and highest are kept, in the order they
+// came, so an hour of points costs what the chart's width does and looks
+// the same.
 std::vector<TrendLine> TrendLines(const TrendSeries& series, TrendValue value, std::int64_t from,
-                                  std::int64_t to);
+                                  std::int64_t to, int columns);
 
 // Written beside the chart: the latest point's value ("23.5°C", "512"),
 // or the panel's own "---°C" / "---" when it has none.
@@ -78,7 +94,18 @@ struct PlotRect {
 struct TrendLayout {
     PlotRect temperature, analog;  // the plot areas; labels go around them
 };
-TrendLayout LayOutCharts(double width, double height);
+// What the margins around the plots must hold, measured by the frontend in
+// its own fonts, in logical pixels: so large fonts widen the margins rather
+// than cut the labels.
+struct TrendTextSizes {
+    double lineHeight = 0;       // a line of the chart's font
+    double valueLabelWidth = 0;  // the widest grid label of either axis
+    double latestWidth = 0;      // the latest values' font: the widest of them and kLatestReserve
+};
+// Measured for the latest value's room whatever it reads, so the plots do
+// not move as the value changes.
+inline constexpr std::string_view kLatestReserve = "125.0°C";
+TrendLayout LayOutCharts(double width, double height, const TrendTextSizes& text);
 // Logical pixels from the plot area's edges to the labels.
 inline constexpr double kLabelGap = 6;
 

@@ -15,3 +15,9 @@ void TrendSeries::Clear() {
     std::vector<TrendPoint>().swap(m_points);
     m_oldest = 0;
 }
+
+std::size_t TrendSeries::FirstSince(std::int64_t utc) const {
+    std::size_t i = Size();
+    while (i > 0 && (*this)[i - 1].utc >= utc) --i;
+    return i;
+}

@@ -33,6 +33,10 @@ public:
         return m_points[(m_oldest + i) % m_points.size()];
     }
     const TrendPoint& Latest() const { return (*this)[m_points.size() - 1]; }
+    // The index of the first of the newest points that are all at or after
+    // `utc` (Size() when the latest is before it). Walks back from the
+    // newest, so a chart of the last hour costs that hour, not the whole day.
+    std::size_t FirstSince(std::int64_t utc) const;
 
 private:
     std::size_t m_capacity;

@@ -1,7 +1,6 @@
 #include "app/win32/win32_trend_window.h"
 
 #include "app/win32/win32_text.h"
-#include "link/serial_link.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
 #include "res/dialog_templates.h"
@@ -11,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <filesystem>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -46,12 +48,37 @@ struct Canvas {
         ::SetTextColor(dc, colour);
         ::TextOutW(dc, x - align * size.cx / 2, y, text.c_str(), static_cast<int>(text.size()));
     }
+    // Logical width and height of a text in the selected font.
+    std::pair<double, double> Extent(const std::string& utf8) const {
+        const std::wstring text = Wide(utf8);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return {size.cx / scale, size.cy / scale};
+    }
     int TextHeight() const {
         TEXTMETRICW tm{};
         ::GetTextMetricsW(dc, &tm);
         return tm.tmHeight;
     }
 };
+
+TrendTextSizes MeasureTexts(const Canvas& c, const TrendSeries& series, std::initializer_list<const ValueAxis*> axes,
+                            HFONT font, HFONT bold) {
+    TrendTextSizes sizes;
+    HGDIOBJ old = ::SelectObject(c.dc, font);
+    for (const ValueAxis* axis : axes)
+        for (const double v : axis->grid) {
+            const auto [w, h] = c.Extent(AxisLabel(*axis, v));
+            sizes.valueLabelWidth = std::max(sizes.valueLabelWidth, w);
+            sizes.lineHeight = std::max(sizes.lineHeight, h);
+        }
+    ::SelectObject(c.dc, bold);
+    for (const std::string& text : {std::string(kLatestReserve), LatestText(series, TrendValue::Temperature),
+                                    LatestText(series, TrendValue::Analog)})
+        sizes.latestWidth = std::max(sizes.latestWidth, c.Extent(text).first);
+    ::SelectObject(c.dc, old);
+    return sizes;
+}
 
 void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot, const ValueAxis& axis,
                const TimeAxis& time, TrendValue value, COLORREF colour, HFONT bold) {
@@ -89,7 +116,7 @@ void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot,
     HBRUSH brush = ::CreateSolidBrush(colour);
     HGDIOBJ oldPen = ::SelectObject(c.dc, pen);
     HGDIOBJ oldBrush = ::SelectObject(c.dc, brush);
-    for (const TrendLine& line : TrendLines(series, value, time.from, time.to)) {
+    for (const TrendLine& line : TrendLines(series, value, time.from, time.to, right - left)) {
         std::vector<POINT> points;
         for (const auto& [t, v] : line) points.push_back({xOf(t), yOf(v)});
         if (points.size() == 1) {
@@ -221,11 +248,13 @@ void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
     const auto at = static_cast<std::size_t>(
         std::max<LRESULT>(0, ::SendDlgItemMessageW(m_hwnd, IDC_TREND_SPAN, CB_GETCURSEL, 0, 0)));
     const TrendSpan& span = TrendSpans()[std::min(at, TrendSpans().size() - 1)];
-    const TimeAxis time = MakeTimeAxis(*m_series, span);
-    const TrendLayout layout = LayOutCharts(width / scale, height / scale);
-    DrawChart(c, *m_series, layout.temperature, TemperatureAxis(*m_series, time.from, time.to), time,
-              TrendValue::Temperature, kTemperature, bold);
-    DrawChart(c, *m_series, layout.analog, AnalogAxis(), time, TrendValue::Analog, kAnalog, bold);
+    const TimeAxis time = MakeTimeAxis(*m_series, span, ClockOffsetAt(std::time(nullptr)));
+    const ValueAxis temperature = TemperatureAxis(*m_series, time.from, time.to);
+    const ValueAxis analog = AnalogAxis();
+    const TrendLayout layout = LayOutCharts(width / scale, height / scale,
+                                            MeasureTexts(c, *m_series, {&temperature, &analog}, font, bold));
+    DrawChart(c, *m_series, layout.temperature, temperature, time, TrendValue::Temperature, kTemperature, bold);
+    DrawChart(c, *m_series, layout.analog, analog, time, TrendValue::Analog, kAnalog, bold);
     // The shared time axis, under the lower chart.
     const PlotRect& plot = layout.analog;
     const int labelsTop = c.Px(plot.Bottom() + kLabelGap / 2);
@@ -257,6 +286,8 @@ void Win32TrendWindow::Save() {
     ofn.lpstrDefExt = L"csv";
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (::GetSaveFileNameW(&ofn) == FALSE) return;
-    if (SaveTrendCsv(*m_series, std::filesystem::path(file))) return;
-    ::MessageBoxW(m_hwnd, Wide(kErrWriteFile).c_str(), Wide(m_programName).c_str(), MB_OK);
+    const std::filesystem::path path(file);
+    const std::error_code error = SaveTrendCsv(*m_series, path);
+    if (!error) return;
+    ::MessageBoxW(m_hwnd, Wide(SaveFailedText(path, error)).c_str(), Wide(m_programName).c_str(), MB_OK);
 }

@@ -9,7 +9,8 @@
 //      the window's DPI, so lines and text are sharp at 1x and 2x.
 //  [X] The span combo (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks with the common save dialog and writes the
-//      series; a failed write is reported with "Errore in WriteFile!!".
+//      series; a file that cannot be saved is reported with its name and
+//      the reason. The margins are measured in the window's fonts.
 //  [X] "Azzera" empties the series.
 //  [X] Tab, Enter and Escape: the panel's modal loop calls IsDialogMessage
 //      for the panel only; a message filter hook (MSGF_DIALOGBOX) does it

@@ -2,7 +2,6 @@
 
 #include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
-#include "link/serial_link.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
 #include "res/resource.h"
@@ -16,6 +15,10 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -78,33 +81,61 @@ void WxTrendWindow::OnPaintChart() {
     wxPaintDC dc(m_chart);  // GTK3 buffers the window's painting itself
     std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
     if (!gc) return;
-    const wxSize size = m_chart->GetClientSize();
-    const double scale = m_chart->GetContentScaleFactor();
-    gc->SetBrush(*wxWHITE_BRUSH);
-    gc->SetPen(*wxTRANSPARENT_PEN);
-    gc->DrawRectangle(0, 0, size.x, size.y);
-
     const TrendSpan& span = TrendSpans()[static_cast<std::size_t>(std::max(m_span->GetSelection(), 0))];
-    const TimeAxis time = MakeTimeAxis(m_series, span);
-    const TrendLayout layout = LayOutCharts(size.x, size.y);
-    DrawChart(*gc, layout.temperature, TemperatureAxis(m_series, time.from, time.to), time,
-              TrendValue::Temperature, kTemperature, scale);
-    DrawChart(*gc, layout.analog, AnalogAxis(), time, TrendValue::Analog, kAnalog, scale);
+    PaintCharts(*gc, m_chart->GetClientSize(), m_chart->GetContentScaleFactor(), span);
+}
+
+void WxTrendWindow::PaintCharts(wxGraphicsContext& gc, wxSize size, double scale, const TrendSpan& span) {
+    gc.SetBrush(*wxWHITE_BRUSH);
+    gc.SetPen(*wxTRANSPARENT_PEN);
+    gc.DrawRectangle(0, 0, size.x, size.y);
+
+    const TimeAxis time = MakeTimeAxis(m_series, span, ClockOffsetAt(std::time(nullptr)));
+    const ValueAxis temperature = TemperatureAxis(m_series, time.from, time.to);
+    const ValueAxis analog = AnalogAxis();
+    const TrendLayout layout = LayOutCharts(size.x, size.y, MeasureTexts(gc, {&temperature, &analog}));
+    DrawChart(gc, layout.temperature, temperature, time, TrendValue::Temperature, kTemperature, scale);
+    DrawChart(gc, layout.analog, analog, time, TrendValue::Analog, kAnalog, scale);
 
     // The shared time axis, under the lower chart.
-    gc->SetFont(m_chart->GetFont(), kText);
+    gc.SetFont(m_chart->GetFont(), kText);
     const PlotRect& plot = layout.analog;
     double w = 0, h = 0;
     for (const std::int64_t t : time.grid) {
         const wxString label = FromUtf8(TimeLabel(time, t));
-        gc->GetTextExtent(label, &w, &h);
+        gc.GetTextExtent(label, &w, &h);
         const double x = ToPixel(static_cast<double>(t), static_cast<double>(time.from),
                                  static_cast<double>(time.to), plot.x, plot.Right());
-        gc->DrawText(label, x - w / 2, plot.Bottom() + kLabelGap / 2);
+        gc.DrawText(label, x - w / 2, plot.Bottom() + kLabelGap / 2);
     }
     const wxString title = FromUtf8(kTimeTitle);
-    gc->GetTextExtent(title, &w, &h);
-    gc->DrawText(title, plot.x + (plot.w - w) / 2, plot.Bottom() + kLabelGap / 2 + h + 2);
+    gc.GetTextExtent(title, &w, &h);
+    gc.DrawText(title, plot.x + (plot.w - w) / 2, plot.Bottom() + kLabelGap / 2 + h + 2);
+}
+
+wxFont WxTrendWindow::LatestFont() const {
+    wxFont big = m_chart->GetFont().Bold();
+    big.SetFractionalPointSize(big.GetFractionalPointSize() * 1.4);
+    return big;
+}
+
+TrendTextSizes WxTrendWindow::MeasureTexts(wxGraphicsContext& gc, std::initializer_list<const ValueAxis*> axes) const {
+    TrendTextSizes sizes;
+    double w = 0, h = 0;
+    gc.SetFont(m_chart->GetFont(), kText);
+    for (const ValueAxis* axis : axes)
+        for (const double v : axis->grid) {
+            gc.GetTextExtent(FromUtf8(AxisLabel(*axis, v)), &w, &h);
+            sizes.valueLabelWidth = std::max(sizes.valueLabelWidth, w);
+            sizes.lineHeight = std::max(sizes.lineHeight, h);
+        }
+    gc.SetFont(LatestFont(), kText);
+    for (const std::string& text : {std::string(kLatestReserve), LatestText(m_series, TrendValue::Temperature),
+                                    LatestText(m_series, TrendValue::Analog)}) {
+        gc.GetTextExtent(FromUtf8(text), &w, &h);
+        sizes.latestWidth = std::max(sizes.latestWidth, w);
+    }
+    return sizes;
 }
 
 void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
@@ -141,9 +172,7 @@ void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const
     // Title above, latest value beside.
     gc.DrawText(FromUtf8(value == TrendValue::Temperature ? kTemperatureTitle : kAnalogTitle), plot.x,
                 plot.y - h - 4);
-    wxFont big = m_chart->GetFont().Bold();
-    big.SetFractionalPointSize(big.GetFractionalPointSize() * 1.4);
-    gc.SetFont(big, colour);
+    gc.SetFont(LatestFont(), colour);
     gc.DrawText(FromUtf8(LatestText(m_series, value)), plot.Right() + 2 * kLabelGap,
                 plot.y + plot.h / 2 - h);
 
@@ -152,7 +181,7 @@ void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const
     gc.Clip(plot.x, plot.y, plot.w, plot.h);
     gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(colour).Width(1.5).Join(wxJOIN_ROUND)));
     gc.SetBrush(wxBrush(colour));
-    for (const TrendLine& line : TrendLines(m_series, value, time.from, time.to)) {
+    for (const TrendLine& line : TrendLines(m_series, value, time.from, time.to, static_cast<int>(std::ceil(plot.w * scale)))) {
         if (line.size() == 1) {
             gc.DrawEllipse(xOf(line[0].first) - 1.5, yOf(line[0].second) - 1.5, 3, 3);
             continue;
@@ -170,7 +199,9 @@ void WxTrendWindow::OnSave() {
                          "CSV (*.csv)|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (chooser.ShowModal() != wxID_OK) return;
     const std::string path = chooser.GetPath().utf8_string();  // owned: utf8_str() may point into a temporary
-    if (SaveTrendCsv(m_series, std::filesystem::path(path))) return;
-    wxMessageDialog box(this, FromUtf8(kErrWriteFile), FromUtf8(m_programName), wxOK | wxICON_NONE);
+    const std::filesystem::path file(path);
+    const std::error_code error = SaveTrendCsv(m_series, file);
+    if (!error) return;
+    wxMessageDialog box(this, FromUtf8(SaveFailedText(file, error)), FromUtf8(m_programName), wxOK | wxICON_NONE);
     box.ShowModal();
 }

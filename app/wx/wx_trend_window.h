@@ -8,7 +8,9 @@
 //      content scale, so they stay sharp at 1x and 2x.
 //  [X] The span choice (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks for a file and writes the series there; a
-//      failed write is reported with the panel's "Errore in WriteFile!!".
+//      file that cannot be saved is reported with its name and the reason.
+//  [X] The margins are measured in the window's fonts, so large fonts
+//      widen them rather than cut the labels.
 //  [X] "Azzera" empties the series.
 //  [X] Usable while the panel runs modally: GTK gives a modal window's grab
 //      to its whole window group, so this window has a group of its own.
@@ -22,11 +24,14 @@
 #include <wx/dialog.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class wxChoice;
 class wxGraphicsContext;
 struct PlotRect;
+struct TrendSpan;
+struct TrendTextSizes;
 struct ValueAxis;
 struct TimeAxis;
 enum class TrendValue;
@@ -40,9 +45,14 @@ public:
 
     // The series changed: draw it again.
     void Redraw();
+    // Draws both charts over `span` into `gc`, `size` logical pixels at
+    // `scale` device pixels each: what a paint of the window does.
+    void PaintCharts(wxGraphicsContext& gc, wxSize size, double scale, const TrendSpan& span);
 
 private:
     void OnPaintChart();
+    wxFont LatestFont() const;
+    TrendTextSizes MeasureTexts(wxGraphicsContext& gc, std::initializer_list<const ValueAxis*> axes) const;
     void DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
                    const TimeAxis& time, TrendValue value, const wxColour& colour, double scale);
     void OnSave();

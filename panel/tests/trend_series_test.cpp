@@ -11,6 +11,9 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -101,15 +104,49 @@ TEST(TrendCsv, IsTheHeaderThenOneLinePerPointWithEmptyFieldsForGaps) {
     EXPECT_EQ(empty.str(), "time,temperature_c,analog\n");
 }
 
-TEST(TrendCsv, TheFileHoldsTheSameBytesAndAFailedOpenIsSaid) {
+TEST(TrendCsv, TheFileHoldsTheSameBytes) {
     const auto path = std::filesystem::temp_directory_path() / "velmora-trend-test.csv";
-    ASSERT_TRUE(SaveTrendCsv(KnownSeries(), path));
+    ASSERT_FALSE(SaveTrendCsv(KnownSeries(), path));
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     in.close();
     std::filesystem::remove(path);
     EXPECT_EQ(bytes, kKnownCsv);  // no "\r\n" on any system
-    EXPECT_FALSE(SaveTrendCsv(KnownSeries(), path / "no-such-folder" / "x.csv"));
+}
+
+TEST(TrendCsv, AFileThatCannotBeSavedSaysWhichAndWhyInItalian) {
+    const auto folder = std::filesystem::temp_directory_path();
+    struct Case {
+        std::filesystem::path path;
+        std::string_view reason;
+    };
+    std::vector<Case> cases = {
+        {folder / "no-such-folder" / "x.csv", "la cartella non esiste"},
+        {folder, "è una cartella"},
+    };
+    // Opens, then refuses every byte: a disk that fills up as the file is written.
+    if (std::filesystem::exists("/dev/full")) cases.push_back({"/dev/full", "spazio esaurito sul disco"});
+    for (const Case& c : cases) {
+        const std::error_code error = SaveTrendCsv(KnownSeries(), c.path);
+        ASSERT_TRUE(error) << c.path;
+        const std::u8string name = c.path.u8string();
+        EXPECT_EQ(SaveFailedText(c.path, error),
+                  "Impossibile salvare il file «" + std::string(name.begin(), name.end()) + "»: " +
+                      std::string(c.reason) + ".");
+    }
+}
+
+TEST(TrendCsv, EachReasonAUserCanActOnIsInItalianAndAnyOtherAsTheSystemSaysIt) {
+    const std::pair<std::errc, std::string_view> cases[] = {
+        {std::errc::permission_denied, "accesso negato"},
+        {std::errc::read_only_file_system, "il disco è in sola lettura"},
+        {std::errc::filename_too_long, "nome troppo lungo"},
+    };
+    for (const auto& [code, reason] : cases)
+        EXPECT_EQ(SaveFailedText("a.csv", std::make_error_code(code)),
+                  "Impossibile salvare il file «a.csv»: " + std::string(reason) + ".");
+    const std::error_code other = std::make_error_code(std::errc::too_many_files_open);
+    EXPECT_EQ(SaveFailedText("a.csv", other), "Impossibile salvare il file «a.csv»: " + other.message() + ".");
 }
 
 }  // namespace
