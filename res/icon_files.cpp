@@ -1,6 +1,7 @@
 #include "res/icon_files.h"
 
 #include "res/app_icon.h"
+#include "res/png_file.h"
 
 #include <algorithm>
 #include <array>
@@ -52,8 +53,19 @@ int Nearest(const std::vector<Rgb>& palette, Rgb c) {
     return best;
 }
 
+// The images, as Windows picks among them by size and the screen's colours:
+// 32 bits with alpha for today's screens, 24, 8 and 4 for the rest, and the
+// large one as PNG, which is how Windows (Vista and later) reads 256 pixels.
+struct Image {
+    int size, bits;
+};
+constexpr Image kImages[] = {{256, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}, {48, 24}, {48, 8},
+                             {48, 4},   {32, 24}, {32, 8},  {32, 4},  {16, 24}, {16, 8},  {16, 4}};
+constexpr int kPngFrom = 256;
+
 // One icon image: BITMAPINFOHEADER, palette, colour rows, mask rows,
-// bottom row first, each row padded to four bytes.
+// bottom row first, each row padded to four bytes. At 32 bits the colour
+// rows carry alpha and the mask only hides what is wholly transparent.
 std::string IconImage(int size, int bits) {
     const std::vector<std::uint32_t> argb = DrawAppIcon(size);
     const std::vector<Rgb> palette = bits == 4 ? Palette16() : bits == 8 ? Palette256() : std::vector<Rgb>{};
@@ -78,14 +90,18 @@ std::string IconImage(int size, int bits) {
         out += '\0';
     }
     const auto pixel = [&](int x, int y) { return argb[static_cast<std::size_t>(y * size + x)]; };
-    const auto opaque = [&](int x, int y) { return (pixel(x, y) >> 24) >= 128; };
+    const auto opaque = [&](int x, int y) { return (pixel(x, y) >> 24) >= (bits == 32 ? 1u : 128u); };
     for (int y = size - 1; y >= 0; --y) {
         std::string row(static_cast<std::size_t>(colorRow), '\0');
         for (int x = 0; x < size; ++x) {
             const std::uint32_t p = opaque(x, y) ? pixel(x, y) : 0;
             const Rgb c{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
                         static_cast<int>(p & 0xFF)};
-            if (bits == 24) {
+            if (bits == 32) {
+                const std::uint32_t a = pixel(x, y);
+                for (int i = 0; i < 4; ++i)
+                    row[static_cast<std::size_t>(x * 4 + i)] = static_cast<char>((a >> (8 * i)) & 0xFF);
+            } else if (bits == 24) {
                 row[static_cast<std::size_t>(x * 3)] = static_cast<char>(c.b);
                 row[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>(c.g);
                 row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>(c.r);
@@ -111,26 +127,24 @@ std::string IconImage(int size, int bits) {
 }  // namespace
 
 std::string IcoFile() {
-    constexpr int kBits[] = {4, 8, 24};
     std::vector<std::string> images;
     std::string dir;
     Put16(dir, 0);
     Put16(dir, 1);  // icon
-    Put16(dir, static_cast<unsigned>(std::size(kIconSizes) * std::size(kBits)));
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * std::size(kIconSizes) * std::size(kBits));
-    for (int size : kIconSizes) {
-        for (int bits : kBits) {
-            images.push_back(IconImage(size, bits));
-            dir += static_cast<char>(size);
-            dir += static_cast<char>(size);
-            dir += static_cast<char>(bits == 4 ? 16 : 0);  // colours, 0 for 256 or more
-            dir += '\0';
-            Put16(dir, 1);
-            Put16(dir, static_cast<unsigned>(bits));
-            Put32(dir, static_cast<std::uint32_t>(images.back().size()));
-            Put32(dir, offset);
-            offset += static_cast<std::uint32_t>(images.back().size());
-        }
+    Put16(dir, static_cast<unsigned>(std::size(kImages)));
+    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * std::size(kImages));
+    for (const Image& image : kImages) {
+        images.push_back(image.size >= kPngFrom ? PngFile(image.size) : IconImage(image.size, image.bits));
+        if (images.back().empty()) return {};
+        dir += static_cast<char>(image.size & 0xFF);  // 0 for 256
+        dir += static_cast<char>(image.size & 0xFF);
+        dir += static_cast<char>(image.bits == 4 ? 16 : 0);  // colours, 0 for 256 or more
+        dir += '\0';
+        Put16(dir, 1);
+        Put16(dir, static_cast<unsigned>(image.bits));
+        Put32(dir, static_cast<std::uint32_t>(images.back().size()));
+        Put32(dir, offset);
+        offset += static_cast<std::uint32_t>(images.back().size());
     }
     for (const std::string& image : images) dir += image;
     return dir;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace res {
 namespace {
@@ -79,55 +80,111 @@ std::string Version(char separator) {
     return out;
 }
 
+std::string Icon(const std::string& iconFile) {
+    return std::to_string(IDR_MAINFRAME) + " ICON " + Quoted(iconFile) + "\n\n";
+}
+
+// Resource 1 of type 24: the manifest the loader reads as the process starts.
+std::string ManifestResource(const std::string& manifestFile) { return "1 24 " + Quoted(manifestFile) + "\n\n"; }
+
+std::string Header(std::string_view from) {
+    return "// Written by velmora-res from " + std::string(from) + " at build time.\n"
+           "#pragma code_page(65001)\n"
+           "#include <windows.h>\n"
+           "#include \"res/resource.h\"\n\n"
+           "LANGUAGE " + std::to_string(kLanguage & 0x3FF) + ", " + std::to_string(kLanguage >> 10) + "\n\n";
+}
+
+std::string VersionRecord(const WindowsProgram& program) {
+    const std::string v = Version(',');
+    const std::string dotted = Version('.');
+    const std::string_view file = program.file;
+    const std::string_view internal = file.substr(0, file.rfind('.'));
+    char block[16];
+    std::snprintf(block, sizeof block, "%04x%04x", kLanguage, kCodePage);
+    const std::pair<std::string_view, std::string> values[] = {
+        {"CompanyName", std::string(kAuthors)},     {"FileDescription", std::string(program.description)},
+        {"FileVersion", dotted},                    {"InternalName", std::string(internal)},
+        {"LegalCopyright", std::string(kCopyright)}, {"OriginalFilename", std::string(file)},
+        {"ProductName", "Velmora"},                 {"ProductVersion", dotted}};
+    std::string out = "1 VERSIONINFO\nFILEVERSION " + v + "\nPRODUCTVERSION " + v +
+                      "\nFILEFLAGSMASK 0x3F\nFILEFLAGS 0\nFILEOS VOS_NT_WINDOWS32\nFILETYPE VFT_APP\n"
+                      "FILESUBTYPE 0\nBEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n        BLOCK \"" +
+                      std::string(block) + "\"\n        BEGIN\n";
+    for (const auto& [name, value] : values)
+        out += "            VALUE " + Quoted(name) + ", " + Quoted(value) + "\n";
+    return out + "        END\n    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"
+                 "        VALUE \"Translation\", " + std::to_string(kLanguage) + ", " +
+           std::to_string(kCodePage) + "\n    END\nEND\n";
+}
+
 }  // namespace
 
-std::string Manifest() {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-           "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
-           "  <assemblyIdentity type=\"win32\" name=\"Velmora.Panel\" version=\"" + Version('.') +
-           "\" processorArchitecture=\"*\"/>\n"
-           "  <dependency>\n"
-           "    <dependentAssembly>\n"
-           "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"\n"
-           "                        processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
-           "    </dependentAssembly>\n"
-           "  </dependency>\n"
-           "</assembly>\n";
+const WindowsProgram& PanelProgram() {
+    static const WindowsProgram program{"velmora.exe", "Velmora", "Velmora.Panel", true};
+    return program;
+}
+
+const WindowsProgram& CliProgram() {
+    static const WindowsProgram program{"velmora-cli.exe", "Velmora command line", "Velmora.Cli", false};
+    return program;
+}
+
+std::string Manifest(const WindowsProgram& program) {
+    constexpr std::pair<std::string_view, std::string_view> kSupportedOs[] = {
+        {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "Windows 7"},
+        {"4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "Windows 8"},
+        {"1f676c76-80e1-4239-95bb-83d0f6d0da78", "Windows 8.1"},
+        {"8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a", "Windows 10 and 11"}};
+    std::string out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
+        "  <assemblyIdentity type=\"win32\" name=\"" + std::string(program.assemblyName) + "\" version=\"" +
+        Version('.') + "\" processorArchitecture=\"*\"/>\n"
+        "  <compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">\n"
+        "    <application>\n";
+    for (const auto& [id, name] : kSupportedOs)
+        out += "      <supportedOS Id=\"{" + std::string(id) + "}\"/>  <!-- " + std::string(name) + " -->\n";
+    out += "    </application>\n"
+           "  </compatibility>\n"
+           "  <trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">\n"
+           "    <security>\n"
+           "      <requestedPrivileges>\n"
+           "        <requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>\n"
+           "      </requestedPrivileges>\n"
+           "    </security>\n"
+           "  </trustInfo>\n";
+    if (program.windowed)
+        // Windows 10 from 1607 reads dpiAwareness and takes the first mode it
+        // knows (PerMonitorV2 from 1703); older ones read dpiAware: 8.1 as per
+        // monitor, 7 and 8 as system-wide.
+        out += "  <application xmlns=\"urn:schemas-microsoft-com:asm.v3\">\n"
+               "    <windowsSettings>\n"
+               "      <dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>\n"
+               "      <dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>\n"
+               "    </windowsSettings>\n"
+               "  </application>\n"
+               "  <dependency>\n"
+               "    <dependentAssembly>\n"
+               "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"\n"
+               "                        processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
+               "    </dependentAssembly>\n"
+               "  </dependency>\n";
+    return out + "</assembly>\n";
 }
 
 std::string ResourceScript(const std::string& iconFile, const std::string& manifestFile) {
-    std::string out =
-        "// Written by velmora-res from res/dialog_templates.cpp at build time.\n"
-        "#pragma code_page(65001)\n"
-        "#include <windows.h>\n"
-        "#include \"res/resource.h\"\n\n"
-        "LANGUAGE " + std::to_string(kLanguage & 0x3FF) + ", " + std::to_string(kLanguage >> 10) +
-        "\n\n" + std::to_string(IDR_MAINFRAME) + " ICON " + Quoted(iconFile) + "\n\n" +
-        // Resource 1 of type 24: the manifest the loader reads as the process starts.
-        "1 24 " + Quoted(manifestFile) + "\n\n" +
-        Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + Dialog(TrendTemplate()) + "STRINGTABLE\nBEGIN\n";
+    std::string out = Header("res/dialog_templates.cpp") + Icon(iconFile) + ManifestResource(manifestFile) +
+                      Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + Dialog(TrendTemplate()) +
+                      "STRINGTABLE\nBEGIN\n";
     for (const StringEntry& s : StringTable())
         out += "    " + std::to_string(s.id) + ", " + Quoted(s.text) + "\n";
-    out += "END\n\n";
-    const std::string v = Version(',');
-    const std::string dotted = Version('.');
-    char block[16];
-    std::snprintf(block, sizeof block, "%04x%04x", kLanguage, kCodePage);
-    out += "1 VERSIONINFO\nFILEVERSION " + v + "\nPRODUCTVERSION " + v +
-           "\nFILEFLAGSMASK 0x3F\nFILEFLAGS 0\nFILEOS VOS_NT_WINDOWS32\nFILETYPE VFT_APP\n"
-           "FILESUBTYPE 0\nBEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n        BLOCK \"" +
-           std::string(block) +
-           "\"\n        BEGIN\n"
-           "            VALUE \"FileDescription\", \"Velmora\"\n"
-           "            VALUE \"FileVersion\", \"" + dotted + "\"\n"
-           "            VALUE \"InternalName\", \"velmora\"\n"
-           "            VALUE \"OriginalFilename\", \"velmora.exe\"\n"
-           "            VALUE \"ProductName\", \"Velmora\"\n"
-           "            VALUE \"ProductVersion\", \"" + dotted + "\"\n"
-           "        END\n    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"
-           "        VALUE \"Translation\", " + std::to_string(kLanguage) + ", " +
-           std::to_string(kCodePage) + "\n    END\nEND\n";
-    return out;
+    return out + "END\n\n" + VersionRecord(PanelProgram());
+}
+
+std::string CliResourceScript(const std::string& iconFile, const std::string& manifestFile) {
+    return Header("res/rc_writer.cpp") + Icon(iconFile) + ManifestResource(manifestFile) +
+           VersionRecord(CliProgram());
 }
 
 }  // namespace res

@@ -1,7 +1,7 @@
 // The resource tables and the files written from them: the templates'
-// invariants, the .ico and the resource script.
+// invariants, the resource scripts and the manifests. (The .ico, which
+// needs zlib, is in icon_files_test.cpp.)
 #include "res/dialog_templates.h"
-#include "res/icon_files.h"
 #include "res/rc_writer.h"
 #include "res/resource.h"
 
@@ -11,14 +11,10 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
-
-std::uint32_t Le(const std::string& s, std::size_t at, int bytes) {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]);
-    return v;
-}
 
 TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
     for (const res::DialogTemplate* d :
@@ -66,35 +62,13 @@ TEST(Templates, AccessibleNamesSayWhatEachControlIs) {
     EXPECT_EQ(got, want);
 }
 
-TEST(IconFile, HoldsNineImagesOfThreeSizesAndDepths) {
-    const std::string ico = res::IcoFile();
-    ASSERT_GE(ico.size(), 6u + 9 * 16);
-    EXPECT_EQ(Le(ico, 0, 2), 0u);
-    EXPECT_EQ(Le(ico, 2, 2), 1u);  // an icon
-    ASSERT_EQ(Le(ico, 4, 2), 9u);
-    std::set<std::pair<int, int>> seen;
-    for (std::size_t i = 0; i < 9; ++i) {
-        const std::size_t entry = 6 + 16 * i;
-        const int size = static_cast<unsigned char>(ico[entry]);
-        const int bits = static_cast<int>(Le(ico, entry + 6, 2));
-        const std::uint32_t bytes = Le(ico, entry + 8, 4), offset = Le(ico, entry + 12, 4);
-        seen.insert({size, bits});
-        ASSERT_LE(offset + bytes, ico.size());
-        EXPECT_EQ(Le(ico, offset, 4), 40u);                                  // BITMAPINFOHEADER
-        EXPECT_EQ(Le(ico, offset + 8, 4), static_cast<std::uint32_t>(2 * size));  // colour + mask
-        EXPECT_EQ(Le(ico, offset + 14, 2), static_cast<std::uint32_t>(bits));
-    }
-    EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{48, 4}, {48, 8}, {48, 24}, {32, 4}, {32, 8},
-                                                   {32, 24}, {16, 4}, {16, 8}, {16, 24}}));
-}
-
-TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
+TEST(ResourceScript, WritesTheTemplatesAndTheStrings) {
     const std::string rc = res::ResourceScript("velmora.ico", "velmora.manifest");
     for (const char* want :
-         {"#pragma code_page(65001)", "LANGUAGE 16, 1", "128 ICON \"velmora.ico\"", "1 24 \"velmora.manifest\"", "100 DIALOGEX 0, 0, 235, 108",
+         {"100 DIALOGEX 0, 0, 235, 108",
           "102 DIALOGEX 0, 0, 321, 201\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
           "WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER\n", "CAPTION \"Informazioni sul Velmora\"", "EXSTYLE WS_EX_APPWINDOW",
-          "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"", "BLOCK \"041004e4\"", "VALUE \"Translation\", 1040, 1252",
+          "FONT 8, \"MS Shell Dlg\"", "101, \"&Informazioni sul Velmora...\"",
           "COMBOBOX 1009, 178, 41, 32, 42, CBS_DROPDOWN | CBS_SORT",
           "PUSHBUTTON \"&Hello\", 1000, 239, 18, 50, 16, WS_TABSTOP | NOT WS_VISIBLE",
           "CONTROL \"LED 1\", 1019, \"Button\", BS_AUTOCHECKBOX | BS_PUSHLIKE",
@@ -103,11 +77,6 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
           "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 296, 176",
           "COMBOBOX 1041, 7, 190, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
           "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043"})
-        EXPECT_NE(rc.find(want), std::string::npos) << want;
-    std::string commas = res::VersionText();
-    std::ranges::replace(commas, '.', ',');
-    for (const std::string& want : {"FILEVERSION " + commas + "\n", "PRODUCTVERSION " + commas + "\n",
-                                    "VALUE \"FileVersion\", \"" + res::VersionText() + "\""})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
     // The panel's controls in template order, which is the tab order.
     std::size_t at = rc.find("102 DIALOGEX");
@@ -119,13 +88,66 @@ TEST(ResourceScript, WritesTheTemplatesTheStringsAndTheVersionRecord) {
     }
 }
 
-TEST(Manifest, AsksForTheCommonControlsOfVersion6) {
-    const std::string manifest = res::Manifest();
-    for (const std::string& want :
-         std::initializer_list<std::string>{"<?xml version=\"1.0\"", "name=\"Velmora.Panel\" version=\"" + res::VersionText() + "\"",
-          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-          "publicKeyToken=\"6595b64144ccf1df\"", "</assembly>"})
-        EXPECT_NE(manifest.find(want), std::string::npos) << want;
+// Both programs' records differ only in what names the program.
+TEST(ResourceScript, BothProgramsCarryTheVersionTheCopyrightAndTheirOwnNames) {
+    std::string commas = res::VersionText();
+    std::ranges::replace(commas, '.', ',');
+    const std::string v = res::VersionText();
+    const struct {
+        std::string rc;
+        std::vector<std::string> want;
+    } cases[] = {
+        {res::ResourceScript("velmora.ico", "velmora.manifest"),
+         {"VALUE \"FileDescription\", \"Velmora\"\n", "VALUE \"InternalName\", \"velmora\"\n",
+          "VALUE \"OriginalFilename\", \"velmora.exe\"\n", "1 24 \"velmora.manifest\""}},
+        {res::CliResourceScript("velmora.ico", "velmora-cli.manifest"),
+         {"VALUE \"FileDescription\", \"Velmora command line\"\n", "VALUE \"InternalName\", \"velmora-cli\"\n",
+          "VALUE \"OriginalFilename\", \"velmora-cli.exe\"\n", "1 24 \"velmora-cli.manifest\""}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> want = {
+            "#pragma code_page(65001)\n", "LANGUAGE 16, 1\n", "128 ICON \"velmora.ico\"", "FILEVERSION " + commas + "\n",
+            "PRODUCTVERSION " + commas + "\n", "VALUE \"FileVersion\", \"" + v + "\"\n",
+            "VALUE \"ProductVersion\", \"" + v + "\"\n", "VALUE \"ProductName\", \"Velmora\"\n",
+            "VALUE \"LegalCopyright\", \"Copyright \u00A9 2026 the Velmora authors\"\n",
+            "VALUE \"CompanyName\", \"the Velmora authors\"\n", "BLOCK \"041004e4\"",
+            "VALUE \"Translation\", 1040, 1252"};
+        want.insert(want.end(), c.want.begin(), c.want.end());
+        for (const std::string& w : want) EXPECT_NE(c.rc.find(w), std::string::npos) << w;
+    }
+    // The command line's script holds no dialogs and no strings.
+    const std::string cli = res::CliResourceScript("velmora.ico", "velmora-cli.manifest");
+    EXPECT_EQ(cli.find("DIALOGEX"), std::string::npos);
+    EXPECT_EQ(cli.find("STRINGTABLE"), std::string::npos);
+}
+
+constexpr const char* kSupportedOs[] = {
+    "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",   // 7
+    "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",   // 8
+    "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",   // 8.1
+    "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"};  // 10 and 11
+
+constexpr const char* kWindowed[] = {
+    "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "publicKeyToken=\"6595b64144ccf1df\"",
+    "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">\n    <windowsSettings>",
+    "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+    "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"};
+
+TEST(Manifest, NamesTheWindowsVersionsAndAsksForNoElevation) {
+    for (const res::WindowsProgram* program : {&res::PanelProgram(), &res::CliProgram()}) {
+        const std::string manifest = res::Manifest(*program);
+        std::vector<std::string> want = {
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">",
+            "name=\"" + std::string(program->assemblyName) + "\" version=\"" + res::VersionText() + "\"",
+            "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">\n    <application>",
+            "<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">",
+            "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>", "</assembly>\n"};
+        want.insert(want.end(), std::begin(kSupportedOs), std::end(kSupportedOs));
+        for (const std::string& w : want) EXPECT_NE(manifest.find(w), std::string::npos) << program->file << ": " << w;
+        // Only the program with windows takes the common controls and says how it scales.
+        for (const char* w : kWindowed)
+            EXPECT_EQ(manifest.find(w) != std::string::npos, program->windowed) << program->file << ": " << w;
+    }
 }
 
 }  // namespace

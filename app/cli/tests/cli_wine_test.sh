@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # velmora-cli.exe under Wine, COM8 mapped to the simulated board's
 # pseudo-terminal in the Wine prefix: a session the board shows, the
-# readings printed, the version, wrong usage and a port that is not there.
+# readings printed, the version, wrong usage and a port that is not there;
+# output to a file as UTF-8 bytes, and to a console as the characters.
 #   cli_wine_test.sh VELMORA_CLI_EXE VELMORA_BOARD
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
@@ -37,6 +38,27 @@ run -p COM8 layout row 1 "Ciao è" led 2 on buzzer on temp analog
 [ "$(cat "$out")" = $'21.5\n700' ] || fail "session printed: $(cat "$out")"
 VELMORA_PORT=COM8 run watch -n 2 -i 0.1 --csv
 [ $rc = 0 ] && [ "$(grep -c ',21.5,700$' "$out")" = 2 ] || fail "watch: $rc $(cat "$out" "$err")"
+
+# Redirected, stdout and stderr carry the UTF-8 bytes, lines ended as
+# Windows text files end them.
+rc=0
+wine "$cli" -p COM8 --raw temp >"$out" 2>"$err" || rc=$?
+[ $rc = 0 ] && cmp -s "$out" <(printf ' 21.5\xc2\xb0C\r\n') || fail "--raw temp to a file: $rc $(od -c "$out")"
+rc=0
+wine "$cli" -p COMè layout >"$out" 2>"$err" || rc=$?
+[ $rc = 1 ] && cmp -s "$err" <(printf 'velmora-cli: COM\xc3\xa8: no such port\r\n') ||
+    fail "COMè to a file: $rc $(od -c "$err")"
+# On a console (Wine makes one on a terminal: script's), the same text
+# shows as characters, which Wine's console hands the terminal in UTF-8
+# between its cursor moves.
+on_console() {
+    script -qec "wine $(printf '%q ' "$cli" "$@")" /dev/null </dev/null >"$out" 2>&1 || true
+    sed -i 's/\x1b\[[0-9;?]*[A-Za-z]//g; s/\r//g' "$out"
+}
+on_console -p COM8 --raw temp
+grep -q '21\.5°C' "$out" || fail "--raw temp on a console: $(od -c "$out")"
+on_console -p COMè layout
+grep -q 'COMè:nosuchport' <(tr -d ' ' <"$out") || fail "COMè on a console: $(od -c "$out")"
 
 kill -INT $board
 wait $board || true
