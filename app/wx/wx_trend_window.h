@@ -14,6 +14,9 @@
 //      to its whole window group, so this window has a group of its own.
 //  [X] The close box and Escape close it; the panel learns it through
 //      the callback given at construction.
+//  [X] It opens beside the panel where it fits on the panel's display,
+//      else where it covers the least of it, inside the display's work
+//      area (panel/window_placement.h).
 #ifndef VELMORA_APP_WX_WX_TREND_WINDOW_H
 #define VELMORA_APP_WX_WX_TREND_WINDOW_H
 
@@ -42,6 +45,7 @@ public:
     void Redraw();
 
 private:
+    void PlaceBeside(const wxWindow& panel);
     void OnPaintChart();
     void DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
                    const TimeAxis& time, TrendValue value, const wxColour& colour, double scale);
