@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # dialog_tests.exe (the dialogs as Windows builds them, the trend window on
-# a change of DPI) at 96, 144 and 192
-# DPI, set in the Wine prefix, each run on an X server of its own.
+# a change of DPI) at 96, 144 and 192 DPI, set in the Wine prefix, each
+# run on an X server of its own.
 #   wine_dialog_test.sh DIALOG_TESTS_EXE
 set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
