@@ -24,7 +24,8 @@ place() { awk -F'\t' -v w="$1" -v f="$2" '$1 == w { print $f }' <<<"$seen"; }
 # Screen size, and DPI (96 is 100 %).
 while read -r screen dpi; do
     echo "== $screen at $dpi DPI"
-    wine_dpi "$dpi"
+    [ "$dpi" = "${set_dpi:-}" ] || wine_dpi "$dpi"
+    set_dpi=$dpi
     start_xvfb "$screen"
     start_wine_panel "$board" "$exe"
     sleep 1
