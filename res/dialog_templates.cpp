@@ -23,7 +23,7 @@ constexpr ControlTemplate kPanelControls[] = {
     {IDC_BTN_OFF, ControlKind::PushButton, "Off", {169, 17, 50, 14}},
     {IDC_COMBO_ROWS, ControlKind::ComboDropDown, "", {178, 41, 32, 42}, kSorted, kRowsList},
     {IDC_COMBO_COLUMNS, ControlKind::ComboDropDown, "", {178, 57, 32, 56}, kSorted, kColumnsList},
-    {IDC_BTN_LAYOUT, ControlKind::PushButton, "&Aggiorna il display", {226, 47, 65, 14}},
+    {IDC_BTN_LAYOUT, ControlKind::PushButton, "&Aggiorna il display", {226, 47, 72, 14}},
     {IDC_EDIT_ROW1, ControlKind::Edit, "", {14, 73, 234, 14}},
     {IDC_CHK_LED1, ControlKind::ToggleButton, "LED 1", {191, 153, 26, 12}},
     {IDC_BTN_ROW1, ControlKind::PushButton, "Aggiorna", {257, 73, 50, 14}},

@@ -29,6 +29,31 @@ gone() {
     return 1
 }
 
+# "X,Y,WIDTH,HEIGHT" of X window $1 on the screen.
+window_rect() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    echo "$X,$Y,$WIDTH,$HEIGHT"
+}
+
+# What is wrong with where a window opened beside the panel, or nothing:
+# it lies inside the work area, and clear of the panel whenever the work
+# area has room for it beside, above or below the panel, $4 pixels away.
+#   placement_fault WORK PANEL WINDOW GAP, each rectangle X,Y,WIDTH,HEIGHT
+placement_fault() {
+    local wx wy ww wh px py pw ph tx ty tw th gap=$4
+    IFS=, read -r wx wy ww wh <<<"$1"
+    IFS=, read -r px py pw ph <<<"$2"
+    IFS=, read -r tx ty tw th <<<"$3"
+    if ((tx < wx || ty < wy || tx + tw > wx + ww || ty + th > wy + wh)); then
+        echo "lies outside the work area $1"
+    elif ((th <= wh && (wx + ww - px - pw >= tw + gap || px - wx >= tw + gap) ||
+           tw <= ww && (wy + wh - py - ph >= th + gap || py - wy >= th + gap))) &&
+         ((tx < px + pw && tx + tw > px && ty < py + ph && ty + th > py)); then
+        echo "covers the panel though the work area $1 has room beside it"
+    fi
+}
+
 # Clicks the middle of a control of the panel window $1, given in dialog
 # units of its 321 x 201 template (x y cx cy): every build lays the
 # template out in proportion to its window.
@@ -41,14 +66,15 @@ click_dlu() {
 
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
-# a function named test_cleanup; and an X display to run on.
+# a function named test_cleanup; and an X display to run on, unless given
+# "own-display" (the test starts its servers with start_xvfb).
 window_test() {
     work=$(mktemp -d)
     pids=()
     trap end_window_test EXIT
     # A step that fails under set -e says which it was.
     trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-    [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+    [ "${1:-}" = own-display ] || [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 }
 
 end_window_test() {
@@ -58,7 +84,31 @@ end_window_test() {
     rm -rf "$work"
 }
 
-# The same frame for a program under Wine, in the initialised prefix
+# An X server of the test's own with one screen of $1 (WIDTHxHEIGHT), on
+# a display it picks itself; sets DISPLAY and $xvfb, its process. Ended
+# with the test, or before by stop_xvfb.
+start_xvfb() {
+    local number= named
+    # A file of its own: the server opens it only once it is started.
+    named=$(mktemp "$work/display.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$named" 2>/dev/null &
+    xvfb=$!
+    pids+=("$xvfb")
+    for _ in $(seq 100); do
+        number=$(sed -n 1p "$named")
+        [ -n "$number" ] && break
+        sleep 0.1
+    done
+    [ -n "$number" ] || fail "Xvfb ($1) named no display"
+    export DISPLAY=":$number"
+}
+
+stop_xvfb() {
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
+}
+
+# The same frame for a program under Wine (its argument as window_test's), in the initialised prefix
 # $WINEPREFIX: no Wine server left from before (one started without a
 # display would keep this test's windows from showing), and at the end none
 # left behind, nor the prefix's COM3.
@@ -70,8 +120,26 @@ wine_window_test() {
     test_cleanup() {
         wineserver -k 2>/dev/null || true
         rm -f "$WINEPREFIX/dosdevices/com3"
+        [ -z "$wine_dpi_set" ] || wine_dpi default
     }
-    window_test
+    wine_dpi_set=
+    window_test "$@"
+}
+
+# The DPI of the programs Wine starts next (96 is 100 %; "default" is
+# Wine's own): the prefix's LogPixels, which Wine reads as its server
+# starts. The server running is ended first, and the setting written out
+# as the next one ends. wine_window_test's end sets it back.
+wine_dpi() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    if [ "$1" = default ]; then
+        wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+    else
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+        wine_dpi_set=1
+    fi
+    wineserver -w
 }
 
 # The simulated board (program $1) behind the prefix's COM3, and the panel

@@ -1,6 +1,7 @@
 // velmora.exe: the panel on Windows, with the Win32 frontend.
 #include "app/app_platform.h"
 #include "app/panel_app.h"
+#include "app/win32/win32_dpi.h"
 #include "app/win32/win32_panel_window.h"
 #include "app/win32/win32_text.h"
 
@@ -42,6 +43,7 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    DeclareDpiAwareness();
     Win32Platform platform(instance);
     theApp.InitInstance(platform);
     return 0;

@@ -1,5 +1,6 @@
 #include "app/win32/win32_panel_window.h"
 
+#include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
 #include "app/win32/win32_toggle_paint.h"
 
@@ -37,6 +38,9 @@ bool Completes(const std::wstring& entry, const std::wstring& shown) {
            ::CompareStringOrdinal(entry.c_str(), static_cast<int>(shown.size()), shown.c_str(),
                                   static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
 }
+
+// The port's tooltip breaks its lines at this width, at 96 DPI.
+constexpr int kTipWidth = 600;
 
 // The template's toggles: a push-like check box each.
 bool IsToggle(UINT_PTR id) {
@@ -119,6 +123,7 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
             m_tipText = WindowText(Item(IDC_COMBO_PORT));
             tip->lpszText = m_tipText.data();
+            ::SendMessageW(hdr->hwndFrom, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(kTipWidth, WindowDpi(m_hwnd)));
             return TRUE;
         }
         if (hdr->code == NM_CUSTOMDRAW && hdr->hwndFrom == Item(static_cast<int>(hdr->idFrom)) &&
@@ -140,6 +145,10 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
         return TRUE;
+    case WM_DPICHANGED:
+        // The port list's width is measured again as it next drops down.
+        FollowDpiChange(m_hwnd, lParam);
+        return FALSE;
     case WM_ENDSESSION:
         // The process ends after this returns: close the port first.
         if (wParam != FALSE) m_dlg->OnEvent({PanelEventKind::Click, IDCANCEL});
@@ -185,7 +194,8 @@ void Win32PanelWindow::RefreshPortList() {
     ::ReleaseDC(combo, dc);
     RECT rc{};
     ::GetWindowRect(combo, &rc);
-    const LONG width = widest + ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXEDGE);
+    const UINT dpi = WindowDpi(combo);
+    const LONG width = widest + MetricForDpi(SM_CXVSCROLL, dpi) + 4 * MetricForDpi(SM_CXEDGE, dpi);
     ::SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(width, rc.right - rc.left)), 0);
 }
 
@@ -217,7 +227,6 @@ void Win32PanelWindow::AddPortTip() {
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    ::SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
 void Win32PanelWindow::EnableControl(int id, bool enable) {

@@ -42,6 +42,9 @@
 //      button would show. The buttons stay push-like check boxes: their
 //      check state, clicks, Space and what a screen reader reads are the
 //      system's. Version 6 gives every control the current visual style.
+//  [X] The DPI of its monitor (win32_dpi.h): on WM_DPICHANGED it takes the
+//      suggested rectangle and the dialog manager rescales the rest; the
+//      painted toggles, the port list's width and the tooltip's follow.
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 

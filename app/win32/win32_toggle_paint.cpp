@@ -1,5 +1,6 @@
 #include "app/win32/win32_toggle_paint.h"
 
+#include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
 
 #include <algorithm>
@@ -72,9 +73,12 @@ LRESULT PaintToggle(const NMCUSTOMDRAW& draw) {
     const auto cues = ::SendMessageW(button, WM_QUERYUISTATE, 0, 0);
     UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     if ((cues & UISF_HIDEACCEL) != 0) format |= DT_HIDEPREFIX;
+    // The button's font is the dialog's, at the button's DPI; the label's
+    // sink and the focus rectangle's inset follow that DPI too.
+    const int px = ScaleForDpi(1, WindowDpi(button));
     RECT label = rc;
     // Held down by the mouse or the space bar: the label sinks, as on any button.
-    if ((state & BST_PUSHED) != 0) ::OffsetRect(&label, 1, 1);
+    if ((state & BST_PUSHED) != 0) ::OffsetRect(&label, px, px);
     const HGDIOBJ oldFont =
         ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)));
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
@@ -86,7 +90,7 @@ LRESULT PaintToggle(const NMCUSTOMDRAW& draw) {
     ::SelectObject(dc, oldFont);
 
     if ((state & BST_FOCUS) != 0 && (cues & UISF_HIDEFOCUS) == 0) {
-        ::InflateRect(&rc, -1, -1);
+        ::InflateRect(&rc, -px, -px);
         ::DrawFocusRect(dc, &rc);
     }
     return CDRF_SKIPDEFAULT;

@@ -1,8 +1,10 @@
 #include "app/win32/win32_trend_window.h"
 
+#include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
+#include "panel/window_placement.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
@@ -149,14 +151,30 @@ void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
         ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, DialogProc,
                              reinterpret_cast<LPARAM>(this));
         if (m_hwnd == nullptr) return;
-        // Beside the panel, on its right.
-        RECT panel{};
-        ::GetWindowRect(owner, &panel);
-        ::SetWindowPos(m_hwnd, nullptr, panel.right + 8, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PlaceBesidePanel(owner);
         ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
     }
     ::SetForegroundWindow(m_hwnd);
     ::BringWindowToTop(m_hwnd);
+}
+
+void Win32TrendWindow::PlaceBesidePanel(HWND panel) {
+    // Twice: on the panel's monitor the window may take another DPI, and
+    // with it another size.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT owner{}, self{};
+        ::GetWindowRect(panel, &owner);
+        ::GetWindowRect(m_hwnd, &self);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoW(::MonitorFromWindow(panel, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        const ScreenPoint at = PlaceBeside(
+            {work.left, work.top, work.right - work.left, work.bottom - work.top},
+            {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top}, self.right - self.left,
+            self.bottom - self.top, ScaleForDpi(8, WindowDpi(panel)));
+        ::SetWindowPos(m_hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Win32TrendWindow::Redraw() {
@@ -215,6 +233,9 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         default: return FALSE;
         }
     case WM_CLOSE: ::DestroyWindow(m_hwnd); return TRUE;
+    case WM_DPICHANGED:
+        FollowDpiChange(m_hwnd, lParam);
+        return FALSE;
     case WM_NCDESTROY:
         if (m_filter != nullptr) ::UnhookWindowsHookEx(m_filter);
         m_filter = nullptr;
@@ -228,8 +249,9 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
     const RECT area = item.rcItem;
     const int width = area.right - area.left, height = area.bottom - area.top;
-    // Device pixels per logical pixel: the window's DPI over 96.
-    const double scale = ::GetDeviceCaps(item.hDC, LOGPIXELSX) / 96.0;
+    // Device pixels per logical pixel: the window's DPI over 96. (The DC's
+    // LOGPIXELSX is the system's, not the monitor's.)
+    const double scale = WindowDpi(m_hwnd) / 96.0;
     HDC dc = ::CreateCompatibleDC(item.hDC);
     HBITMAP bitmap = ::CreateCompatibleBitmap(item.hDC, width, height);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
@@ -263,7 +285,7 @@ void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
                                  static_cast<double>(time.to), plot.x, plot.Right());
         c.Text(TimeLabel(time, t), c.Px(x), labelsTop, 1, kText);
     }
-    c.Text(std::string(kTimeTitle), c.Px(plot.x + plot.w / 2), labelsTop + c.TextHeight() + 2, 1, kText);
+    c.Text(std::string(kTimeTitle), c.Px(plot.x + plot.w / 2), labelsTop + c.TextHeight() + c.Px(2), 1, kText);
 
     ::BitBlt(item.hDC, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
     ::SelectObject(dc, oldFont);

@@ -6,7 +6,11 @@
 //
 //  [X] The charts in the template's owner-drawn static, drawn with GDI into
 //      a memory bitmap and copied at once (no flicker), in device pixels at
-//      the window's DPI, so lines and text are sharp at 1x and 2x.
+//      the window's DPI (WindowDpi), so lines and text are sharp at 1x and
+//      2x and follow the window to a monitor of another DPI.
+//  [X] It opens beside the panel where it fits on the panel's monitor, else
+//      where it covers the least of it, inside the work area
+//      (panel/window_placement.h).
 //  [X] The span combo (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks with the common save dialog and writes the
 //      series; a file that cannot be saved is reported with its name and
@@ -43,6 +47,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FilterProc(int code, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void PlaceBesidePanel(HWND panel);
     void Draw(const DRAWITEMSTRUCT& item);
     void Save();
 

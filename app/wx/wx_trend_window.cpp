@@ -4,10 +4,12 @@
 #include "app/wx/wx_template.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
+#include "panel/window_placement.h"
 #include "res/resource.h"
 
 #include <wx/choice.h>
 #include <wx/dcclient.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/graphics.h>
@@ -66,9 +68,18 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
     gtk_window_group_add_window(group, GTK_WINDOW(GetHandle()));
     g_object_unref(group);  // the window keeps it
 
-    // Beside the panel, on its right.
-    const wxRect at = panel->GetScreenRect();
-    Move(at.GetRight() + 8, at.GetTop());
+    PlaceBeside(*panel);
+}
+
+void WxTrendWindow::PlaceBeside(const wxWindow& panel) {
+    const int display = wxDisplay::GetFromWindow(&panel);
+    const wxRect work = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    const wxRect owner = panel.GetScreenRect();
+    const wxSize size = GetSize();
+    const ScreenPoint at = ::PlaceBeside({work.x, work.y, work.width, work.height},
+                                         {owner.x, owner.y, owner.width, owner.height}, size.x, size.y,
+                                         panel.FromDIP(8));
+    Move(at.x, at.y);
 }
 
 WxTrendWindow::~WxTrendWindow() {

@@ -16,6 +16,9 @@
 //      to its whole window group, so this window has a group of its own.
 //  [X] The close box and Escape close it; the panel learns it through
 //      the callback given at construction.
+//  [X] It opens beside the panel where it fits on the panel's display,
+//      else where it covers the least of it, inside the display's work
+//      area (panel/window_placement.h).
 #ifndef VELMORA_APP_WX_WX_TREND_WINDOW_H
 #define VELMORA_APP_WX_WX_TREND_WINDOW_H
 
@@ -50,6 +53,7 @@ public:
     void PaintCharts(wxGraphicsContext& gc, wxSize size, double scale, const TrendSpan& span);
 
 private:
+    void PlaceBeside(const wxWindow& panel);
     void OnPaintChart();
     wxFont LatestFont() const;
     TrendTextSizes MeasureTexts(wxGraphicsContext& gc, std::initializer_list<const ValueAxis*> axes) const;

@@ -8,12 +8,23 @@
 //                          from BM_GETCHECK (0 for other than buttons), the
 //                          place on the screen in pixels
 //   panel_probe endsession the end of the session, as the system sends it
-// Exits 1 when no panel is shown.
+//   panel_probe windows    the panel's and the trend window's places, and
+//                          the work area of the panel's monitor:
+//                          "work<TAB>x,y,width,height", then
+//                          "panel<TAB>x,y,width,height<TAB>dpi" and the
+//                          same for "trend" when it is open (the window
+//                          the panel owns); the frames included
+//   panel_probe click ID   clicks the panel's button ID (BM_CLICK), for a
+//                          button the trend window may cover on the screen
+// Exits 1 when no panel is shown. It reads pixels, as the panel's DPI
+// makes them, not a DPI-unaware process's scaled copy.
+#include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -30,9 +41,31 @@ std::wstring AskText(HWND w) {
     return text;
 }
 
+std::string Place(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right - r.left) + "," +
+           std::to_string(r.bottom - r.top);
+}
+
+void PrintWindows(HWND panel) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(panel, MONITOR_DEFAULTTONEAREST), &monitor);
+    std::printf("work\t%s\n", Place(monitor.rcWork).c_str());
+    RECT r{};
+    ::GetWindowRect(panel, &r);
+    std::printf("panel\t%s\t%u\n", Place(r).c_str(), WindowDpi(panel));
+    for (HWND w = ::FindWindowW(L"#32770", L"Andamento"); w != nullptr;
+         w = ::FindWindowExW(nullptr, w, L"#32770", L"Andamento")) {
+        if (::GetWindow(w, GW_OWNER) != panel || ::IsWindowVisible(w) == FALSE) continue;
+        ::GetWindowRect(w, &r);
+        std::printf("trend\t%s\t%u\n", Place(r).c_str(), WindowDpi(w));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    DeclareDpiAwareness();
     const HWND panel = ::FindWindowW(L"#32770", L"Velmora");
     if (panel == nullptr) {
         std::fprintf(stderr, "no panel window\n");
@@ -42,6 +75,16 @@ int main(int argc, char** argv) {
         DWORD_PTR agreed = 0;
         ::SendMessageTimeoutW(panel, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &agreed);
         ::SendMessageTimeoutW(panel, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "click") == 0) {
+        const HWND button = ::GetDlgItem(panel, std::atoi(argv[2]));
+        if (button == nullptr) return 1;
+        ::SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "windows") == 0) {
+        PrintWindows(panel);
         return 0;
     }
     GUITHREADINFO thread{};

@@ -1,8 +1,11 @@
-// Both dialog templates as Windows builds them from the resources: every
-// static text fits its control in the control's own font (the one
+// The dialog templates as Windows builds them from the resources, at the
+// DPI the process is aware of as velmora.exe is: every static text and
+// every button's label fits its control in the control's own font (the one
 // DS_SHELLFONT gives, which is not the font the rectangles were first
 // drawn for), and the panel opens centred on the work area. Run under Wine
-// on a display, with Wine's Tahoma installed.
+// on a display, with Wine's Tahoma installed; with VELMORA_DPI set, the
+// dialogs must be at that DPI (wine_dialog_test.sh runs it at several).
+#include "app/win32/win32_dpi.h"
 #include "res/resource.h"
 
 #include <windows.h>
@@ -10,22 +13,30 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
+// As velmora.exe's start, before the first window.
+class DpiAware : public testing::Environment {
+public:
+    void SetUp() override { DeclareDpiAwareness(); }
+};
+[[maybe_unused]] testing::Environment* const kDpiAware = testing::AddGlobalTestEnvironment(new DpiAware);
+
 INT_PTR CALLBACK Quiet(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
 
-struct StaticText {
+struct Label {
     std::wstring text;  // as drawn: '&' marks the mnemonic unless SS_NOPREFIX
     int drawnWidth;
-    int clientWidth;
+    int roomWidth;      // the client area, less a button's edges
     std::wstring face;
 };
 
-std::wstring Shown(std::wstring text, LONG style) {
-    if ((style & SS_NOPREFIX) != 0) return text;
+std::wstring Shown(std::wstring text, bool prefix) {
+    if (!prefix) return text;
     std::wstring out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'&' && i + 1 < text.size()) ++i;  // "&&" draws one '&'
@@ -34,21 +45,26 @@ std::wstring Shown(std::wstring text, LONG style) {
     return out;
 }
 
-std::vector<StaticText> StaticTexts(HWND dialog) {
-    std::vector<StaticText> found;
+// The static texts and the buttons with their labels.
+std::vector<Label> Labels(HWND dialog) {
+    std::vector<Label> found;
     for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
         wchar_t cls[32];
         ::GetClassNameW(c, cls, 32);
         const LONG style = ::GetWindowLongW(c, GWL_STYLE);
-        const LONG kind = style & SS_TYPEMASK;
-        if (std::wstring(cls) != L"Static" || (kind != SS_LEFT && kind != SS_RIGHT)) continue;
-        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(c)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextW(c, text.data(), static_cast<int>(text.size()))));
-        text = Shown(text, style);
+        const bool text = std::wstring(cls) == L"Static" &&
+                          ((style & SS_TYPEMASK) == SS_LEFT || (style & SS_TYPEMASK) == SS_RIGHT);
+        const bool button = std::wstring(cls) == L"Button";
+        if (!text && !button) continue;
+        // A button draws its label inside its edges.
+        const int edges = button ? 2 * MetricForDpi(SM_CXEDGE, WindowDpi(c)) : 0;
+        std::wstring label(static_cast<std::size_t>(::GetWindowTextLengthW(c)) + 1, L'\0');
+        label.resize(static_cast<std::size_t>(::GetWindowTextW(c, label.data(), static_cast<int>(label.size()))));
+        label = Shown(label, button || (style & SS_NOPREFIX) == 0);
         HDC dc = ::GetDC(c);
         const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(c, WM_GETFONT, 0, 0)));
         SIZE size{};
-        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
         // The family of the font drawn with, after substitution.
         std::wstring face;
         if (const UINT n = ::GetOutlineTextMetricsW(dc, 0, nullptr); n > 0) {
@@ -61,7 +77,7 @@ std::vector<StaticText> StaticTexts(HWND dialog) {
         ::ReleaseDC(c, dc);
         RECT client{};
         ::GetClientRect(c, &client);
-        found.push_back({text, size.cx, client.right, face});
+        found.push_back({label, size.cx, client.right - edges, face});
     }
     return found;
 }
@@ -73,18 +89,22 @@ std::string Narrow(const std::wstring& w) {
     return s;
 }
 
-TEST(DialogTexts, EveryStaticTextFitsItsControlInTheDialogFont) {
-    for (const int id : {IDD_PANEL, IDD_ABOUTBOX}) {
+TEST(DialogTexts, EveryStaticTextAndButtonLabelFitsItsControlInTheDialogFont) {
+    const char* const wantDpi = std::getenv("VELMORA_DPI");
+    for (const int id : {IDD_PANEL, IDD_ABOUTBOX, IDD_TREND}) {
         SCOPED_TRACE(id);
         HWND dialog = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr, Quiet, 0);
         ASSERT_NE(dialog, nullptr);
-        const std::vector<StaticText> texts = StaticTexts(dialog);
-        EXPECT_GE(texts.size(), 3u);
-        for (const StaticText& t : texts) {
+        if (wantDpi != nullptr) {
+            EXPECT_EQ(WindowDpi(dialog), static_cast<UINT>(std::atoi(wantDpi)));
+        }
+        const std::vector<Label> labels = Labels(dialog);
+        EXPECT_GE(labels.size(), 2u);
+        for (const Label& t : labels) {
             // DS_SHELLFONT's "MS Shell Dlg 2": Tahoma, as on Windows.
             EXPECT_EQ(Narrow(t.face), "Tahoma") << Narrow(t.text);
-            EXPECT_LE(t.drawnWidth, t.clientWidth) << "\"" << Narrow(t.text) << "\" needs " << t.drawnWidth
-                                                   << " px and has " << t.clientWidth;
+            EXPECT_LE(t.drawnWidth, t.roomWidth) << "\"" << Narrow(t.text) << "\" needs " << t.drawnWidth
+                                                 << " px and has " << t.roomWidth;
         }
         ::DestroyWindow(dialog);
     }

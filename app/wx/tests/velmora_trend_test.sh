@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The trend window of the real velmora binary with the simulated board
-# answering (run it under xvfb-run and dbus-run-session):
+# answering (run it under dbus-run-session; it starts its X servers):
+#  - on screens of 1024x768, 1280x800 and 1920x1080 it opens inside the
+#    screen, and clear of the panel where there is room;
 #  - the system menu stand-in's "Andamento..." opens it, read back through
 #    the accessibility bus; the item again brings the same window forward;
 #  - the board's values, changed while the poll runs, reach the CSV that
@@ -16,7 +18,7 @@ velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 window_of="/usr/bin/python3 $(realpath "$here/atspi_window.py") velmora"
 set_value="/usr/bin/python3 $(realpath "$here/atspi_set_value.py") velmora-board"
 mkdir -p "$shots"
-window_test
+window_test own-display
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; sleep 0.4; }
@@ -42,6 +44,34 @@ save_as() {
     [ -f "$work/$1" ] || fail "no file $1 written"
 }
 
+# Where it opens, from the panel where the panel opens (centred). With no
+# window manager the work area is the whole screen. No accessibility here:
+# the bus's launcher would end with the first of these X servers.
+for screen in 1024x768 1280x800 1920x1080; do
+    start_xvfb "$screen"
+    NO_AT_BRIDGE=1 "$velmora" >"$work/velmora.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    panel=$(window Velmora) || fail "$screen: no window titled Velmora"
+    keys "$panel" alt+space
+    xdotool key a
+    trend=$(window Andamento) || fail "$screen: \"Andamento...\" in the system menu opened no window"
+    sleep 0.3
+    read -r width height < <(xdotool getdisplaygeometry)
+    work_area="0,0,$width,$height" panel_at=$(window_rect "$panel") trend_at=$(window_rect "$trend")
+    echo "$screen: work area $work_area, panel $panel_at, trend window $trend_at"
+    fault=$(placement_fault "$work_area" "$panel_at" "$trend_at" 8)
+    [ -z "$fault" ] || fail "$screen: the trend window $fault"
+    keys "$panel" alt+c
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "$screen: Alt+C did not end the program"
+    stop_xvfb
+done
+
+start_xvfb 1280x1024
+# The accessibility bus, started on demand by the session bus, runs on
+# this display.
+dbus-update-activation-environment DISPLAY
 cd "$work"
 "$board" --link COM3 >board.log 2>&1 &
 pids+=($!)
