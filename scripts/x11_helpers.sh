@@ -41,13 +41,30 @@ click_dlu() {
 
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
-# a function named test_cleanup; and an X display to run on.
+# a function named test_cleanup; and an X display to run on. With
+# "own-display", an X server of the test's own that picks a free display
+# itself, so tests need not take turns for one, and a session bus started
+# on that display, so that the accessibility bus it starts is this
+# display's and no other test's.
 window_test() {
     work=$(mktemp -d)
     pids=()
     trap end_window_test EXIT
     # A step that fails under set -e says which it was.
     trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+    if [ "${1:-}" = own-display ]; then
+        Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+        [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        export DISPLAY=":$(cat "$work/display")"
+        dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+        [ -s "$work/bus" ] || fail "no session bus: $(cat "$work/dbus.log")"
+        DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+        export DBUS_SESSION_BUS_ADDRESS
+    fi
     [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 }
 
