@@ -1,11 +1,11 @@
 #include "app/cli/cli_session.h"
 
+#include "app/cli/closed_pipe.h"
 #include "link/board_commands.h"
 #include "panel/local_time.h"
 #include "panel/reply_values.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <thread>
 
@@ -100,12 +100,10 @@ bool CliSession::ReadTemperature(Reading& r) {
 }
 
 Outcome CliSession::Print(const std::string& line) {
-    errno = 0;
+    ForgetWriteError();
     m_env.out << line << std::flush;
     if (m_env.out) return Outcome::Done;
-    // A closed pipe says EPIPE, on Windows too (the C runtime's word for
-    // ERROR_NO_DATA and ERROR_BROKEN_PIPE).
-    return errno == EPIPE ? Outcome::ReaderGone : Outcome::OutputFailed;
+    return WriteFailedOnClosedPipe() ? Outcome::ReaderGone : Outcome::OutputFailed;
 }
 
 Outcome CliSession::Temp(const Step&) {

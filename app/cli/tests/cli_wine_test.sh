@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # velmora-cli.exe under Wine, COM8 mapped to the simulated board's
 # pseudo-terminal in the Wine prefix: a session the board shows, the
-# readings printed, the version, wrong usage and a port that is not there.
+# readings printed, the version, wrong usage and a port that is not there,
+# and a watch whose reader closes the pipe ending quietly.
 #   cli_wine_test.sh VELMORA_CLI_EXE VELMORA_BOARD
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
@@ -13,7 +14,7 @@ cli=$1
 log=$(mktemp) out=$(mktemp) err=$(mktemp)
 "$2" --no-window --temp 21.5 --analog 700 >"$log" 2>&1 &
 board=$!
-trap 'kill $board 2>/dev/null || true; rm -f "$log" "$out" "$err" "$WINEPREFIX/dosdevices/com8"' EXIT
+trap 'kill $board 2>/dev/null || true; rm -f "$log" "$out" "$err" "$err.status" "$WINEPREFIX/dosdevices/com8"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for _ in $(seq 50); do [ -s "$log" ] && break; sleep 0.1; done
 ln -sfn "$(head -1 "$log")" "$WINEPREFIX/dosdevices/com8"
@@ -37,6 +38,13 @@ run -p COM8 layout row 1 "Ciao è" led 2 on buzzer on temp analog
 [ "$(cat "$out")" = $'21.5\n700' ] || fail "session printed: $(cat "$out")"
 VELMORA_PORT=COM8 run watch -n 2 -i 0.1 --csv
 [ $rc = 0 ] && [ "$(grep -c ',21.5,700$' "$out")" = 2 ] || fail "watch: $rc $(cat "$out" "$err")"
+
+# A reader that has all it wants (| head) ends an endless watch: status 0,
+# nothing on stderr.
+{ rc=0; timeout 60 wine "$cli" -p COM8 watch -i 0.1 2>"$err" || rc=$?; echo $rc >"$err.status"; } |
+    head -n 2 >"$out"
+[ "$(cat "$err.status")" = 0 ] && [ ! -s "$err" ] || fail "watch | head: $(cat "$err.status") $(cat "$err")"
+[ "$(grep -c $'\t21.5\t700' "$out")" = 2 ] || fail "watch | head printed: $(cat "$out")"
 
 kill -INT $board
 wait $board || true
