@@ -24,18 +24,20 @@ LocalTime LocalTimeAt(std::time_t when) {
     return t;
 }
 
-std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset) {
+std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset, std::optional<int> millisecond) {
     using namespace std::chrono;
     const std::int64_t local = utc + utcOffset;
     const std::int64_t secondOfDay = ((local % 86400) + 86400) % 86400;
     const sys_days date{days{(local - secondOfDay) / 86400}};
     const year_month_day ymd{date};
     const int offsetMinutes = std::abs(utcOffset) / 60;
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d%c%02d:%02d",
+    char fraction[8] = "";
+    if (millisecond) std::snprintf(fraction, sizeof fraction, ".%03d", *millisecond % 1000);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d%s%c%02d:%02d",
                   static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
                   static_cast<unsigned>(ymd.day()), static_cast<int>(secondOfDay / 3600),
-                  static_cast<int>(secondOfDay / 60 % 60), static_cast<int>(secondOfDay % 60),
+                  static_cast<int>(secondOfDay / 60 % 60), static_cast<int>(secondOfDay % 60), fraction,
                   utcOffset < 0 ? '-' : '+', offsetMinutes / 60, offsetMinutes % 60);
     return text;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 struct LocalTime {
@@ -22,7 +23,8 @@ inline std::int64_t UtcSeconds(const LocalTime& t) { return CivilSeconds(t.tm) -
 // The PC's local time at `when`, with the offset its time zone has then.
 LocalTime LocalTimeAt(std::time_t when);
 
-// "2024-03-10T14:05:03+01:00": the local time of `utc` at `utcOffset`, with the offset.
-std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset);
+// "2024-03-10T14:05:03+01:00": the local time of `utc` at `utcOffset`, with
+// the offset; given `millisecond` (0..999), "2024-03-10T14:05:03.120+01:00".
+std::string IsoLocalTime(std::int64_t utc, std::int32_t utcOffset, std::optional<int> millisecond = std::nullopt);
 
 #endif

@@ -66,14 +66,26 @@ click_dlu() {
 
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
-# a function named test_cleanup; and an X display to run on, unless given
-# "own-display" (the test starts its servers with start_xvfb).
+# a function named test_cleanup; and an X display to run on. With
+# "own-display" the test starts its servers itself with start_xvfb; with
+# "own-session" it gets one of its own here, and a session bus started on
+# that display, so that the accessibility bus it starts is this display's
+# and no other test's.
 window_test() {
     work=$(mktemp -d)
     pids=()
     trap end_window_test EXIT
     # A step that fails under set -e says which it was.
     trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+    if [ "${1:-}" = own-session ]; then
+        start_xvfb 1024x768
+        dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+        [ -s "$work/bus" ] || fail "no session bus: $(cat "$work/dbus.log")"
+        DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+        export DBUS_SESSION_BUS_ADDRESS
+    fi
     [ "${1:-}" = own-display ] || [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
 }
 

@@ -2,14 +2,13 @@
 
 #include "link/cp1252.h"
 #include "res/dialog_templates.h"
+#include "sim/temperature_entry.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -40,13 +39,12 @@ bool ParseInt(std::string_view text, int low, int high, int& value) {
     return ec == std::errc{} && at == end && value >= low && value <= high;
 }
 
-// The whole text as a finite number in [low, high]; a decimal point, not a comma.
-bool ParseNumber(const std::string& text, double low, double high, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return errno == 0 && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
+// As the window's field takes it: a decimal comma or point, within range.
+bool ReadTemperature(std::string_view text, double& celsius) {
+    const TemperatureEntry entry = ReadTemperatureEntry(text);
+    if (entry.verdict != TemperatureEntry::Verdict::Taken) return false;
+    celsius = entry.celsius;
+    return true;
 }
 
 bool ParseReply(std::string_view value, BoardOptions& options) {
@@ -104,7 +102,7 @@ bool ParseBoardOptions(int argc, char** argv, BoardOptions& options, std::string
         else if (arg == "--analog")
             ok = ParseInt(value, 0, kAnalogMax, options.analog);
         else if (arg == "--temp")
-            ok = ParseNumber(value, kTemperatureMin, kTemperatureMax, options.temperature);
+            ok = ReadTemperature(value, options.temperature);
         else
             ok = ParseReply(value, options);
         if (!ok) {

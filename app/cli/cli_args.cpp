@@ -187,7 +187,8 @@ commands:
   hello                   print what the board answers to the hello read
   watch [-i SECONDS] [-n COUNT] [--csv|--json]
                           read both every SECONDS (default 1), COUNT times
-                          or until Ctrl+C
+                          or until stopped; under a second apart, the
+                          times carry milliseconds
 
 options:
   -p, --port PORT         the board's port; default $VELMORA_PORT, else the
@@ -197,6 +198,12 @@ options:
   -h, --help              print this help
   -V, --version           print the version
 
-exit status: 0 done, 1 the port or the board failed, 2 wrong usage
+exit status:
+  0    done; also a watch ended by Ctrl+C or a TERM, HUP or QUIT signal,
+       or by its reader closing the pipe (watch | head)
+  1    the port or the board failed (or none is present), a reply did not
+       parse, or the output cannot be written
+  2    wrong usage, or several serial ports present and none chosen
+  130  stopped by a signal before the last command began
 )";
 }

@@ -5,6 +5,7 @@
 // the C runtime; Windows has no SIGPIPE.
 #include "app/cli/cli_run.h"
 #include "app/cli/console_text_win32.h"
+#include "app/cli/wall_clock.h"
 #include "app/win32/win32_text.h"
 #include "link/port_discovery.h"
 
@@ -30,7 +31,7 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* variable = ::_wgetenv(L"VELMORA_PORT");
     const std::string port = variable != nullptr ? Utf8(variable) : std::string();
     StdOutput out(STD_OUTPUT_HANDLE, std::cout), err(STD_ERROR_HANDLE, std::cerr);
-    const CliEnv env{out.Stream(), err.Stream(), port, port::PresentPorts, [] { return std::time(nullptr); },
+    const CliEnv env{out.Stream(), err.Stream(), port, port::PresentPorts, WallClockNow,
                      &g_stop};
     return RunCli(args, env);
 }

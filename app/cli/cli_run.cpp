@@ -53,6 +53,7 @@ int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
     case CliSession::Outcome::BadReply: return kExitFailed;  // the warning said which
     case CliSession::Outcome::PortFailed: return PortFailed(env, choice.port, link.Failure());
     case CliSession::Outcome::Stopped: return kExitStopped;
+    case CliSession::Outcome::ReaderGone: return kExitOk;  // the reader has finished; nothing to say
     case CliSession::Outcome::OutputFailed:
         env.err << kProgram << "cannot write the output\n";
         return kExitFailed;

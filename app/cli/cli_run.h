@@ -11,7 +11,7 @@
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // the port or the board failed
 inline constexpr int kExitUsage = 2;
-inline constexpr int kExitStopped = 130;  // as a shell reports a SIGINT
+inline constexpr int kExitStopped = 130;  // stopped before the last command; as a shell reports a SIGINT
 
 // The arguments after the program's name.
 int RunCli(std::span<const std::string_view> args, const CliEnv& env);

@@ -1,5 +1,6 @@
 #include "app/cli/cli_session.h"
 
+#include "app/cli/closed_pipe.h"
 #include "link/board_commands.h"
 #include "panel/local_time.h"
 #include "panel/reply_values.h"
@@ -46,6 +47,8 @@ Outcome CliSession::Run() {
         const Outcome o = (this->*line->run)(step);
         if (o == Outcome::BadReply) {
             outcome = o;  // the value is missing, the port is fine: go on
+        } else if (o == Outcome::ReaderGone && outcome == Outcome::BadReply) {
+            return outcome;  // the reader leaving is no failure, but what came before was
         } else if (o != Outcome::Done) {
             return o;
         }
@@ -97,8 +100,10 @@ bool CliSession::ReadTemperature(Reading& r) {
 }
 
 Outcome CliSession::Print(const std::string& line) {
+    ForgetWriteError();
     m_env.out << line << std::flush;
-    return m_env.out ? Outcome::Done : Outcome::OutputFailed;
+    if (m_env.out) return Outcome::Done;
+    return WriteFailedOnClosedPipe() ? Outcome::ReaderGone : Outcome::OutputFailed;
 }
 
 Outcome CliSession::Temp(const Step&) {
@@ -131,8 +136,10 @@ bool CliSession::SleepUntil(long long deadlineMs) const {
 }
 
 Outcome CliSession::Watch(const Step& step) {
-    if (Print(WatchHeader(step.format)) != Outcome::Done) return Outcome::OutputFailed;
+    if (const Outcome o = Print(WatchHeader(step.format)); o != Outcome::Done) return o;
     const auto periodMs = static_cast<long long>(step.seconds * 1000.0);
+    // Several readings a second are told apart by their milliseconds.
+    const bool milliseconds = step.seconds < 1.0;
     long long next = NowMs();
     for (long n = 0; step.count == 0 || n < step.count; ++n) {
         if (n > 0 && !SleepUntil(next)) break;
@@ -141,8 +148,9 @@ Outcome CliSession::Watch(const Step& step) {
         // rather than sending a burst to catch up.
         next = std::max(next + periodMs, NowMs());
         Reading r;
-        const std::time_t now = m_env.now();
-        r.time = IsoLocalTime(now, LocalTimeAt(now).utcOffset);
+        const WallTime now = m_env.now();
+        r.time = IsoLocalTime(now.seconds, LocalTimeAt(now.seconds).utcOffset,
+                              milliseconds ? std::optional(now.milliseconds) : std::nullopt);
         if (!ReadAnalog(r) || !ReadTemperature(r)) return Outcome::PortFailed;
         if (const Outcome o = Print(WatchLine(r, step.format, m_request.raw)); o != Outcome::Done) return o;
     }

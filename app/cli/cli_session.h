@@ -7,9 +7,9 @@
 #include "app/cli/cli_link.h"
 #include "app/cli/cli_request.h"
 #include "app/cli/reading_output.h"
+#include "app/cli/wall_clock.h"
 
 #include <csignal>
-#include <ctime>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -21,8 +21,8 @@ struct CliEnv {
     std::ostream& err;
     std::string_view portVariable;  // $VELMORA_PORT; empty when unset
     std::function<std::vector<std::string>()> presentPorts;
-    std::function<std::time_t()> now;
-    const volatile std::sig_atomic_t* stop;  // set by SIGINT or SIGTERM
+    std::function<WallTime()> now;
+    const volatile std::sig_atomic_t* stop;  // set by a stop signal (INT, TERM, HUP, QUIT)
 };
 
 class CliSession {
@@ -30,8 +30,9 @@ public:
     // Done: every command ran. BadReply: all ran, but a temp or analog reply
     // did not parse. PortFailed: the link's Failure() says why. Stopped: a
     // signal came with commands still to run (one during a watch ends it).
-    // OutputFailed: stdout was closed.
-    enum class Outcome { Done, BadReply, PortFailed, Stopped, OutputFailed };
+    // ReaderGone: stdout's reader closed the pipe (watch | head), so it has
+    // all it wanted; the rest is not run. OutputFailed: stdout failed otherwise.
+    enum class Outcome { Done, BadReply, PortFailed, Stopped, ReaderGone, OutputFailed };
 
     CliSession(CCliLink& link, const CliRequest& request, const CliEnv& env)
         : m_link(link), m_request(request), m_env(env) {}

@@ -24,6 +24,10 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
         atk_object_set_name(gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(widget))), text.c_str());
 }
 
+void SetAccessibleDescription(wxWindow& control, std::string_view description) {
+    atk_object_set_description(gtk_widget_get_accessible(control.GetHandle()), std::string(description).c_str());
+}
+
 void TipWholeText(wxComboBox& combo) {
     GtkWidget* widget = combo.GetHandle();
     GtkWidget* field = gtk_bin_get_child(GTK_BIN(widget));

@@ -27,8 +27,10 @@ board=$(window "Velmora - scheda simulata" "$wait") || fail "no board window"
 panel=$(window Velmora 30) || fail "no panel window"
 echo "both windows shown: board $board, panel $panel"
 [ -L "$work/COM3" ] || fail "no COM3 link in $work"
+# grep reads all of xprop's output: one that stopped at the first match
+# (-q) would break xprop's pipe, which pipefail counts as a failure.
 for id in "$board" "$panel"; do
-    xprop -id "$id" _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL) = ' \
+    xprop -id "$id" _NET_WM_ICON | grep '_NET_WM_ICON(CARDINAL) = ' >/dev/null \
         || fail "window $id ($(xdotool getwindowname "$id")) has no icon"
 done
 

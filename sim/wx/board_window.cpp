@@ -1,9 +1,11 @@
 #include "sim/wx/board_window.h"
 
 #include "app/wx/wx_art.h"
+#include "app/wx/wx_gtk_controls.h"
 #include "app/wx/wx_gtk_window.h"
 #include "link/cp1252.h"
 #include "sim/board_cli.h"
+#include "sim/temperature_entry.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +14,6 @@
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
-#include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -101,13 +102,17 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
     m_analogValue = new wxStaticText(root, wxID_ANY, FromUtf8(sim::SimBoard::AnalogReply(state.analog)));
     inputs->Add(m_analogValue, 0, wxALIGN_CENTER_VERTICAL);
     inputs->Add(new wxStaticText(root, wxID_ANY, FromUtf8("Temperatura (°C):")), 0, wxALIGN_CENTER_VERTICAL);
-    m_temperature = new wxSpinCtrlDouble(root, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                         wxSP_ARROW_KEYS, sim::kTemperatureMin, sim::kTemperatureMax,
-                                         state.temperature, 0.5);
-    m_temperature->SetDigits(1);
+    m_temperature = new wxTextCtrl(root, wxID_ANY, sim::TemperatureText(state.temperature), wxDefaultPosition,
+                                   wxDefaultSize, wxTE_PROCESS_ENTER);
+    SetAccessibleName(*m_temperature, "Temperatura (°C)");
     inputs->Add(m_temperature, 0);
     inputs->AddSpacer(0);
-    sizer->Add(inputs, 0, wxALL | wxEXPAND, 8);
+    sizer->Add(inputs, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 8);
+    // A line kept for the reason, so that it comes and goes without moving the rest.
+    m_refusal = new wxStaticText(root, wxID_ANY, " ", wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+    m_refusal->SetForegroundColour(wxColour(176, 0, 32));
+    m_refusal->SetLabel(wxEmptyString);
+    sizer->Add(m_refusal, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 8);
 
     sizer->Add(new wxStaticText(root, wxID_ANY, "Byte ricevuti:"), 0, wxLEFT | wxRIGHT, 8);
     m_log = new wxTextCtrl(root, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(-1, 120),
@@ -121,8 +126,17 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
         m_board.SetAnalog(m_analog->GetValue());
         m_analogValue->SetLabel(FromUtf8(sim::SimBoard::AnalogReply(m_analog->GetValue())));
     });
-    m_temperature->Bind(wxEVT_SPINCTRLDOUBLE,
-                        [this](wxSpinDoubleEvent&) { m_board.SetTemperature(m_temperature->GetValue()); });
+    m_temperature->Bind(wxEVT_TEXT_ENTER,
+                        [this](wxCommandEvent&) { TakeTemperature(m_temperature->GetValue().utf8_string()); });
+    m_temperature->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        TakeTemperature(m_temperature->GetValue().utf8_string());
+        event.Skip();
+    });
+    m_temperature->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        const int steps = event.GetKeyCode() == WXK_UP ? 1 : event.GetKeyCode() == WXK_DOWN ? -1 : 0;
+        if (steps == 0) return event.Skip();
+        TakeTemperature(sim::TemperatureText(sim::StepTemperature(m_board.State().temperature, steps)));
+    });
     // Woken by what the panel sends, not by a timer: an idle board sleeps.
     m_board.OnReceived([this] {
         if (!m_showQueued.exchange(true))
@@ -135,6 +149,20 @@ BoardWindow::BoardWindow(sim::SimBoard& board, const std::string& linkName)
 }
 
 BoardWindow::~BoardWindow() { m_board.OnReceived(nullptr); }
+
+void BoardWindow::TakeTemperature(const std::string& text) {
+    const sim::TemperatureEntry entry = sim::ReadTemperatureEntry(text);
+    const bool taken = entry.verdict == sim::TemperatureEntry::Verdict::Taken;
+    if (taken) m_board.SetTemperature(entry.celsius);
+    // A refused text stays as typed, to be corrected; a taken one shows as the board has it.
+    const std::string shown = taken ? sim::TemperatureText(entry.celsius) : text;
+    if (m_temperature->GetValue().utf8_string() != shown) m_temperature->ChangeValue(FromUtf8(shown));
+    const std::string why = sim::RefusalText(entry.verdict, m_board.State().temperature);
+    m_temperature->SetBackgroundColour(taken ? wxNullColour : wxColour(255, 224, 224));
+    m_temperature->Refresh();
+    m_refusal->SetLabel(FromUtf8(why));
+    SetAccessibleDescription(*m_temperature, why);
+}
 
 void BoardWindow::ShowBoard() {
     m_face->Show(m_board.State());

@@ -2,8 +2,9 @@
 # velmora-cli as a user runs it: the built program against velmora-board on
 # a pseudo-terminal, through a name made to lead to it. Help and usage, a
 # session the board shows, the port from $VELMORA_PORT, watch in each
-# format, Ctrl+C and SIGTERM ending a watch with the port's settings given
-# back, a reader that goes away, and a second program kept out.
+# format, with milliseconds under a second apart; INT, TERM, HUP and QUIT
+# ending a watch, and a reader that closes the pipe, each with the port's
+# settings given back; and a second program kept out.
 #   cli_board_test.sh VELMORA_CLI VELMORA_BOARD
 set -euo pipefail
 cli=$(realpath "$1") board=$(realpath "$2")
@@ -57,17 +58,32 @@ run -p BOARD layout row 1 "Ciao è" row 2 Velmora led 1 on led 4 on buzzer on te
 VELMORA_PORT=BOARD run --raw temp analog
 [ $rc = 0 ] && [ "$(cat out)" = $' 21.5°C\n0700' ] || fail "VELMORA_PORT --raw: $rc $(cat out) $(cat err)"
 
-time_re='[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}[+-][0-9]{2}:[0-9]{2}'
-run -p BOARD watch -i 0.1 -n 3 --csv
-[ $rc = 0 ] && [ "$(head -n 1 out)" = time,temperature_c,analog ] || fail "csv: $rc $(cat out)"
-[ "$(tail -n +2 out | grep -Ecx "$time_re,21.5,700")" = 3 ] || fail "csv lines: $(cat out)"
-run -p BOARD watch -n 2 -i 0.1 --json
-[ "$(grep -Ecx "\{\"time\": \"$time_re\", \"temperature_c\": 21.5, \"analog\": 700\}" out)" = 2 ] ||
-    fail "json: $rc $(cat out)"
+# watch in each format: a reading a line, its time in ISO 8601 with the
+# offset; under a second apart the times carry milliseconds, so each differs.
+second='[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}' zone='[+-][0-9]{2}:[0-9]{2}'
+declare -A option=([plain]= [csv]=--csv [json]=--json)
+declare -A line=([plain]=$'@T@\t21.5\t700' [csv]='@T@,21.5,700'
+    [json]='\{"time": "@T@", "temperature_c": 21.5, "analog": 700\}')
+# interval|readings|their time
+for watch in "0.1|3|$second\.[0-9]{3}$zone" "1|1|$second$zone"; do
+    IFS='|' read -r interval count stamp <<<"$watch"
+    for format in plain csv json; do
+        what="watch -i $interval ${option[$format]}"
+        run -p BOARD watch -i "$interval" -n "$count" ${option[$format]}
+        [ $rc = 0 ] && [ ! -s err ] || fail "$what: $rc $(cat err)"
+        readings=$(grep -Ex "${line[$format]//@T@/$stamp}" out) || fail "$what printed: $(cat out)"
+        [ "$(sort -u <<<"$readings" | wc -l)" = "$count" ] || fail "$what: not $count times apart: $(cat out)"
+        others=$(grep -vEx "${line[$format]//@T@/$stamp}" out) || true
+        [ "$others" = "$([ "$format" != csv ] || echo time,temperature_c,analog)" ] ||
+            fail "$what printed besides its readings: $others"
+        [ "$format" != csv ] || [ "$(head -n 1 out)" = time,temperature_c,analog ] || fail "csv: $(cat out)"
+    done
+done
 
-# Ctrl+C and SIGTERM end an endless watch: status 0, readings flushed, the
-# port's settings back and the port free for the next program.
-for signal in INT TERM; do
+# A stop signal (Ctrl+C, a closed terminal, kill) ends an endless watch:
+# status 0, readings flushed, the port's settings back and the port free
+# for the next program.
+for signal in INT TERM HUP QUIT; do
     "$cli" -p BOARD watch -i 0.1 >watch.out 2>watch.err &
     pid=$!
     for _ in $(seq 100); do [ "$(wc -l <watch.out)" -ge 2 ] && break; sleep 0.05; done
@@ -75,20 +91,32 @@ for signal in INT TERM; do
     run -p BOARD analog
     [ $rc = 1 ] && grep -q 'busy: another program holds the port' err || fail "second opener: $rc $(cat err)"
     kill -"$signal" "$pid"
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid"
+        fail "SIG$signal did not end the watch"
+    fi
     rc=0
     wait "$pid" || rc=$?
     [ $rc = 0 ] || fail "SIG$signal: status $rc $(cat watch.err)"
-    [ "$(grep -Ecx "$time_re"$'\t21.5\t700' watch.out)" -ge 2 ] || fail "SIG$signal: $(cat watch.out)"
+    [ "$(grep -Ecx "$second\.[0-9]{3}$zone"$'\t21.5\t700' watch.out)" -ge 2 ] || fail "SIG$signal: $(cat watch.out)"
     [ "$(stty -F "$tty" -g)" = "$settings" ] || fail "SIG$signal left the port's settings changed"
     run -p BOARD analog
     [ $rc = 0 ] || fail "the port was not free after SIG$signal: $(cat err)"
 done
 
-# A reader that leaves (| head) ends the watch without a signal's death.
-rc=0
-"$cli" -p BOARD watch -i 0.05 2>pipe.err | head -n 1 >/dev/null || rc=$?
-grep -q 'cannot write the output' pipe.err || fail "a closed pipe: $(cat pipe.err)"
-[ "$(stty -F "$tty" -g)" = "$settings" ] || fail "a closed pipe left the port's settings changed"
+# A reader that has read all it wants and closes the pipe (| head) has
+# finished: the watch ends quietly with status 0, the port's settings back
+# and the port free.
+for reader in "watch -n 5|2" "watch -i 0.05|1"; do
+    IFS='|' read -r command lines <<<"$reader"
+    { rc=0; "$cli" -p BOARD $command 2>pipe.err || rc=$?; echo $rc >pipe.rc; } | head -n "$lines" >pipe.out
+    [ "$(cat pipe.rc)" = 0 ] && [ ! -s pipe.err ] || fail "$command | head: $(cat pipe.rc) $(cat pipe.err)"
+    [ "$(wc -l <pipe.out)" = "$lines" ] || fail "$command | head printed: $(cat pipe.out)"
+    [ "$(stty -F "$tty" -g)" = "$settings" ] || fail "$command | head left the port's settings changed"
+    run -p BOARD analog
+    [ $rc = 0 ] || fail "the port was not free after $command | head: $(cat err)"
+done
 
 stop_board
 grep -q '^row 1: |Ciao è          ' board.log || fail "row 1: $(cat board.log)"

@@ -2,7 +2,8 @@
 # velmora-cli.exe under Wine, COM8 mapped to the simulated board's
 # pseudo-terminal in the Wine prefix: a session the board shows, the
 # readings printed, the version, wrong usage and a port that is not there;
-# output to a file as UTF-8 bytes, and to a console as the characters.
+# output to a file as UTF-8 bytes, and to a console as the characters; and
+# a watch whose reader closes the pipe ending quietly.
 #   cli_wine_test.sh VELMORA_CLI_EXE VELMORA_BOARD
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
@@ -14,7 +15,7 @@ cli=$1
 log=$(mktemp) out=$(mktemp) err=$(mktemp)
 "$2" --no-window --temp 21.5 --analog 700 >"$log" 2>&1 &
 board=$!
-trap 'kill $board 2>/dev/null || true; rm -f "$log" "$out" "$err" "$WINEPREFIX/dosdevices/com8"' EXIT
+trap 'kill $board 2>/dev/null || true; rm -f "$log" "$out" "$err" "$err.status" "$WINEPREFIX/dosdevices/com8"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for _ in $(seq 50); do [ -s "$log" ] && break; sleep 0.1; done
 ln -sfn "$(head -1 "$log")" "$WINEPREFIX/dosdevices/com8"
@@ -59,6 +60,12 @@ on_console -p COM8 --raw temp
 grep -q '21\.5°C' "$out" || fail "--raw temp on a console: $(od -c "$out")"
 on_console -p COMè layout
 grep -q 'COMè:nosuchport' <(tr -d ' ' <"$out") || fail "COMè on a console: $(od -c "$out")"
+# A reader that has all it wants (| head) ends an endless watch: status 0,
+# nothing on stderr.
+{ rc=0; timeout 60 wine "$cli" -p COM8 watch -i 0.1 2>"$err" || rc=$?; echo $rc >"$err.status"; } |
+    head -n 2 >"$out"
+[ "$(cat "$err.status")" = 0 ] && [ ! -s "$err" ] || fail "watch | head: $(cat "$err.status") $(cat "$err")"
+[ "$(grep -c $'\t21.5\t700' "$out")" = 2 ] || fail "watch | head printed: $(cat "$out")"
 
 kill -INT $board
 wait $board || true

@@ -83,4 +83,12 @@ TEST(ReadingTime, IsLocalWithTheZonesOffsetAtThatMoment) {
     ::tzset();
 }
 
+TEST(ReadingTime, CarriesMillisecondsBeforeTheOffsetWhenAsked) {
+    const std::time_t when = 1796904300;
+    for (const auto& [ms, want] : {std::pair{0, "2026-12-10T13:05:00.000+01:00"}, std::pair{7, "2026-12-10T13:05:00.007+01:00"},
+                                   std::pair{120, "2026-12-10T13:05:00.120+01:00"}, std::pair{999, "2026-12-10T13:05:00.999+01:00"}})
+        EXPECT_EQ(IsoLocalTime(when, 3600, ms), want);
+    EXPECT_EQ(IsoLocalTime(when, -12600, 5), "2026-12-10T08:35:00.005-03:30");
+}
+
 }  // namespace

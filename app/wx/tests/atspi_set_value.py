@@ -1,14 +1,13 @@
 #!/usr/bin/python3
-# Sets the value of the first slider or spin button ($2: "slider" or
-# "spin button") of the running program named $1 to $3 through the
-# accessibility bus, as an assistive tool would.
+# Sets the value of the first slider ($2: "slider") of the running program
+# named $1 to $3 through the accessibility bus, as an assistive tool would.
 import sys
 
 import pyatspi
 
 from atspi_program import program
 
-ROLES = {"slider": pyatspi.ROLE_SLIDER, "spin button": pyatspi.ROLE_SPIN_BUTTON}
+ROLES = {"slider": pyatspi.ROLE_SLIDER}
 
 
 def find(acc, role):

@@ -17,11 +17,20 @@ here=$(dirname "$0")
 velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 window_of="/usr/bin/python3 $(realpath "$here/atspi_window.py") velmora"
 set_value="/usr/bin/python3 $(realpath "$here/atspi_set_value.py") velmora-board"
+temperature_field="/usr/bin/python3 $(realpath "$here/atspi_field.py") velmora-board"
 mkdir -p "$shots"
 window_test own-display
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; sleep 0.4; }
+# Types $1 into the board's temperature field, which keeps the focus in its
+# window, and takes it with Enter.
+set_temperature() {
+    xdotool windowfocus --sync "$board_window" 2>/dev/null || true
+    xdotool key ctrl+a
+    xdotool type --delay 20 -- "$1"
+    xdotool key Return
+}
 # Clicks the middle of a control of the trend window, in dialog units of
 # its 310 x 210 template.
 click_trend() {
@@ -81,6 +90,8 @@ app=$!
 pids+=("$app")
 panel=$(window Velmora) || fail "no window titled Velmora"
 xdotool windowmove "$board_window" 0 480
+xdotool windowfocus --sync "$board_window"
+$temperature_field "Temperatura (°C)" focus
 xdotool windowmove "$panel" 0 0
 sleep 0.3
 keys "$panel" alt+o
@@ -108,7 +119,7 @@ grep -qxF "combo box	1 min	1" <<<"$($window_of Andamento)" || fail "the span did
 # temperature is not acquired.
 for i in $(seq 0 29); do
     $set_value slider $(( (512 + 400 * (i % 10 - 5) * (i % 10 - 5) / 25 * (i / 10 % 2 * 2 - 1)) ))
-    $set_value "spin button" "$(awk -v i="$i" 'BEGIN { printf "%.1f", 20 + i * 0.15 }')"
+    set_temperature "$(awk -v i="$i" 'BEGIN { printf "%.1f", 20 + i * 0.15 }')"
     [ "$i" = 12 ] && click_dlu "$panel" 126 152 46 10
     [ "$i" = 15 ] && click_dlu "$panel" 126 152 46 10
     sleep 1
