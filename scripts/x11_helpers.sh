@@ -55,7 +55,23 @@ end_window_test() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     if declare -F test_cleanup >/dev/null; then test_cleanup; fi
+    [ -n "${own_xvfb:-}" ] && kill "$own_xvfb" 2>/dev/null
     rm -rf "$work"
+}
+
+# An X server of the test's own on a display it picks itself, so no lock
+# is needed beside other tests: sets DISPLAY. Call it before window_test,
+# whose end stops the server last. Screen: $1 (1024x768x24).
+own_display() {
+    local number
+    number=$(mktemp)
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${1:-1024x768x24}" 3>"$number" >/dev/null 2>&1 &
+    own_xvfb=$!
+    for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+    DISPLAY=:$(cat "$number")
+    rm -f "$number"
+    [ "$DISPLAY" != : ] || { kill "$own_xvfb"; echo "FAIL: Xvfb gave no display" >&2; exit 1; }
+    export DISPLAY
 }
 
 # The same frame for a program under Wine, in the initialised prefix
