@@ -31,7 +31,8 @@ release() {
     rm -rf "$build/windows-dist"
     cmake --build "$build" -j"$(nproc)"
     rm -rf "$build/deb"
-    (cd "$build" && cpack -G DEB -B "$build/deb" >/dev/null)
+    # CPack gives the .deb's members the modes the umask leaves.
+    (cd "$build" && umask 022 && cpack -G DEB -B "$build/deb" >/dev/null)
 
     rm -rf "$dist"
     mkdir "$dist"
