@@ -19,6 +19,7 @@ RequestExecutionLevel admin
 !define PUBLISHER "the Velmora authors"
 
 Name "Velmora"
+BrandingText "Velmora ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Velmora"
 ; An upgrade goes where the version before it went.
