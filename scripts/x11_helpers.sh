@@ -55,7 +55,7 @@ end_window_test() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     if declare -F test_cleanup >/dev/null; then test_cleanup; fi
-    [ -n "${own_xvfb:-}" ] && kill "$own_xvfb" 2>/dev/null
+    [ -z "${own_xvfb:-}" ] || kill "$own_xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 
