@@ -41,20 +41,34 @@ click_dlu() {
 
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
-# a function named test_cleanup; and an X display to run on.
+# a function named test_cleanup; and an X display to run on: the one given
+# in $DISPLAY, else an Xvfb of the test's own ($1: its screen, 1024x768x24).
 window_test() {
     work=$(mktemp -d)
     pids=()
+    xvfb=
     trap end_window_test EXIT
     # A step that fails under set -e says which it was.
     trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-    [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+    [ -n "${DISPLAY:-}" ] || own_display "${1:-1024x768x24}"
+}
+
+# Xvfb picks a free display itself and writes its number to the descriptor
+# given: no race with another test for a display number, no lock file.
+own_display() {
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.err")"
+    export DISPLAY=":$(head -1 "$work/display")"
 }
 
 end_window_test() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     if declare -F test_cleanup >/dev/null; then test_cleanup; fi
+    # The display last: the programs end on their own terms, not on losing it.
+    if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 
