@@ -86,7 +86,8 @@ void CPanelDlg::GiveFocusBack() {
     const FocusReturn& r = *m_focusReturn;
     if (!m_view.IsControlEnabled(r.id)) {
         // Still disabled: back to where it waits, which a box took from it.
-        if (r.parked && r.parkedOn != 0 && m_view.IsControlEnabled(r.parkedOn)) m_view.FocusControl(r.parkedOn);
+        if (r.parked && r.parkedOn != 0 && m_view.IsControlEnabled(r.parkedOn))
+            m_view.FocusControl(r.parkedOn);
         return;
     }
     m_view.FocusControl(r.id);

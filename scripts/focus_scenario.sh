@@ -33,7 +33,8 @@ space_on_box() {
 # control; when the panel has connected again by itself, it is row 1's.
 across_the_reconnect() {
     row1_enabled 0 || fail "row 1 is still enabled after the board left ($1)"
-    [ "$(focused)" = "$CHIUDI" ] || fail "with row 1 disabled the focus is on '$(focused)', not on Chiudi ($1)"
+    [ "$(focused)" = "$CHIUDI" ] ||
+        fail "with row 1 disabled the focus is on '$(focused)', not on Chiudi ($1)"
     plug
     row1_enabled 1 || fail "the panel did not connect again when the board came back ($1)"
     [ "$(focused)" = "$ROW1" ] || fail "after the reconnect the focus is on '$(focused)', not on row 1 ($1)"

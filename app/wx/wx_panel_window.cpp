@@ -205,7 +205,8 @@ void WxPanelWindow::SelectComboEntry(int id, int index) {
 int WxPanelWindow::FocusedControl() {
     // The window's own focus widget: GTK keeps it while a popup menu or a box
     // has the keyboard, and wx knows none then.
-    for (GtkWidget* w = gtk_window_get_focus(GTK_WINDOW(GetHandle())); w != nullptr; w = gtk_widget_get_parent(w))
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(GetHandle()));
+    for (GtkWidget* w = focus; w != nullptr; w = gtk_widget_get_parent(w))
         for (const auto& [id, control] : m_controls)
             if (control->GetHandle() == w) return id;
     return 0;
@@ -214,8 +215,8 @@ int WxPanelWindow::FocusedControl() {
 void WxPanelWindow::FocusControl(int id) { m_controls.at(id)->SetFocus(); }
 
 int WxPanelWindow::CaretPosition(int id) {
-    if (auto* entry = dynamic_cast<wxTextEntry*>(m_controls.at(id))) return static_cast<int>(entry->GetInsertionPoint());
-    return 0;
+    const auto* entry = dynamic_cast<const wxTextEntry*>(m_controls.at(id));
+    return entry != nullptr ? static_cast<int>(entry->GetInsertionPoint()) : 0;
 }
 
 void WxPanelWindow::SetCaret(int id, int position) {

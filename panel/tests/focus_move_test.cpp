@@ -43,7 +43,9 @@ TEST_P(FocusOnADisabledControl, MovesOnceBeforeTheControlIsDisabled) {
         return;
     }
     EXPECT_EQ(focusCalls, std::vector<std::string>{"focus " + std::to_string(c.want)});
-    const auto at = [&](const std::string& line) { return std::ranges::find(view.log, line) - view.log.begin(); };
+    const auto at = [&](const std::string& line) {
+        return std::ranges::find(view.log, line) - view.log.begin();
+    };
     EXPECT_LT(at("focus " + std::to_string(c.want)), at("disable " + std::to_string(c.focused)));
 }
 

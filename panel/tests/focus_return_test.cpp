@@ -228,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](FocusReturn& s) {
                                     s.dlg.OnEvent({PanelEventKind::SysCommand, IDM_ABOUTBOX});
                                 }},
-                      ModalCase{"FileChooser", [](FocusReturn& s) { s.dlg.RunModalWindow(s.view.ModalWindow()); }}),
+                      ModalCase{"FileChooser",
+                                [](FocusReturn& s) { s.dlg.RunModalWindow(s.view.ModalWindow()); }}),
     [](const auto& c) { return std::string(c.param.name); });
 
 }  // namespace
