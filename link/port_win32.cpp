@@ -29,9 +29,11 @@ SavedState& Saved(Settings& s) { return *reinterpret_cast<SavedState*>(s.bytes);
 const SavedState& Saved(const Settings& s) { return *reinterpret_cast<const SavedState*>(s.bytes); }
 
 // Errors on an open handle that mean the device has left; the stale handle
-// blocks the name until it is closed.
+// blocks the name until it is closed. Not ready: what Wine gives for a
+// terminal that has hung up.
 Io Failure() {
     switch (::GetLastError()) {
+    case ERROR_NOT_READY:
     case ERROR_ACCESS_DENIED:
     case ERROR_BAD_COMMAND:
     case ERROR_DEVICE_REMOVED:

@@ -120,6 +120,5 @@ void CPanelDlg::ReportRowTooLong(int rowIndex, int editId) {
     const std::string offence = text + '\n' + m_view.GetText(editId);
     if (m_bInTick && offence == m_strReportedOffence) return;
     m_strReportedOffence = offence;
-    ShowModalMessage(text);
-    m_view.FocusControl(editId);
+    ShowModalMessage(text, editId);  // the focus goes to the row to shorten
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -79,6 +80,19 @@ bool CPanelDlg::RowTest(RowsTest test) const {
 }
 
 void CPanelDlg::ApplyEnableSet(std::span<const EnableStep> set) {
-    for (const EnableStep& step : set)
-        if (RowTest(step.when)) m_view.EnableControl(step.id, step.on);
+    // Enabling first, so the control that takes the focus from a disabled
+    // one ("Off" from "On") is enabled by then; each half in the set's order.
+    std::vector<int> off;
+    for (const EnableStep& step : set) {
+        if (!RowTest(step.when)) continue;
+        if (step.on)
+            m_view.EnableControl(step.id, true);
+        else
+            off.push_back(step.id);
+    }
+    // A toolkit drops the focus of a control it disables, and the keyboard
+    // would reach nothing.
+    const int focused = m_view.FocusedControl();
+    if (focused != 0 && std::ranges::find(off, focused) != off.end()) MoveFocusOff(focused, off);
+    for (const int id : off) m_view.EnableControl(id, false);
 }

@@ -42,6 +42,17 @@ struct Overloaded : F... {
 std::span<const CPanelDlg::EventEntry> EventTable() { return kEventTable; }
 
 EventResult CPanelDlg::OnEvent(const PanelEvent& event) {
+    ++m_nEventDepth;
+    const EventResult result = RouteEvent(event);
+    HandlePortGone();  // whichever routine met it
+    --m_nEventDepth;
+    // Once the outermost event is done: the control that had the focus
+    // before a box, disabled meanwhile, may be enabled again.
+    if (m_nEventDepth == 0) SettleFocusReturn();
+    return result;
+}
+
+EventResult CPanelDlg::RouteEvent(const PanelEvent& event) {
     const auto matches = [&](const EventEntry& e) {
         return e.kind == event.kind && (e.kind != K::Click || e.id == event.id);
     };
@@ -55,13 +66,10 @@ EventResult CPanelDlg::OnEvent(const PanelEvent& event) {
         return {};
     }
     const auto id = static_cast<unsigned>(event.id);
-    const EventResult result =
-        std::visit(Overloaded{
-                       [&](ClickRoutine r) { return (this->*r)(), EventResult{true, 0}; },
-                       [&](MessageRoutine r) { return EventResult{(this->*r)(id, event.param), 0}; },
-                       [&](QueryRoutine r) { return EventResult{true, (this->*r)()}; },
-                   },
-                   it->routine);
-    HandlePortGone();  // whichever routine met it
-    return result;
+    return std::visit(Overloaded{
+                          [&](ClickRoutine r) { return (this->*r)(), EventResult{true, 0}; },
+                          [&](MessageRoutine r) { return EventResult{(this->*r)(id, event.param), 0}; },
+                          [&](QueryRoutine r) { return EventResult{true, (this->*r)()}; },
+                      },
+                      it->routine);
 }

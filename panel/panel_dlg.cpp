@@ -39,12 +39,6 @@ bool CPanelDlg::OnInitDialog() {
     return true;
 }
 
-void CPanelDlg::ShowModalMessage(std::string_view text) {
-    ++m_nOpenMessages;
-    m_view.ShowMessage(text);
-    --m_nOpenMessages;
-}
-
 void CPanelDlg::ShowPortError(std::string_view text) {
     // A board that left fails every write that follows: say it once.
     if (m_bPortGone) {

@@ -12,9 +12,11 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 enum class PanelEventKind { SysCommand, Paint, QueryDragIcon, Click, Timer };
 
@@ -49,6 +51,11 @@ public:
     bool ExchangeData(Exchange direction);
 
     void ShowPortError(std::string_view text) override;
+    // Runs a modal window that the frontend opens by itself (the trend
+    // window's file chooser) as the About box runs: the poll goes on under
+    // it, a box met meanwhile waits until it closes, and the focus comes
+    // back to the panel's control that had it.
+    void RunModalWindow(const std::function<void()>& run);
 
     static LocalTime SystemLocalTime();
 
@@ -107,6 +114,8 @@ public:
         int id;
         bool on;
     };
+    // Enables first, then disables; a focused control that it disables
+    // hands the focus on first (see MoveFocusOff).
     void ApplyEnableSet(std::span<const EnableStep> set);
 
 private:
@@ -135,12 +144,47 @@ private:
     bool RowTest(RowsTest test) const;
     void SelectByPrefix(int comboId, const std::string& text);
     void ReportRowTooLong(int rowIndex, int editId);
-    // A message box the user must close; ticks that come meanwhile are skipped.
-    void ShowModalMessage(std::string_view text);
+    // The routine's part of an event; OnEvent adds what follows every one.
+    EventResult RouteEvent(const PanelEvent& event);
+
+    // A message box the user must close; ticks that come meanwhile are
+    // skipped. Afterwards the focus goes to `focusAfter`, or, when 0, back to
+    // the control that had it. While a modal window is open it waits.
+    void ShowModalMessage(std::string_view text, int focusAfter = 0);
+    void ShowWaitingBoxes();
+    struct WaitingBox {
+        std::string text;
+        int focusAfter;
+    };
+
+    // The focus: handed on from a control about to be disabled, and given
+    // back after a box (focus_keeping.cpp).
+    struct FocusReturn {
+        int id;                 // the control that had the focus
+        int caret;              // its caret, for an editor
+        bool parked = false;    // it was disabled: waiting for it to be enabled
+        int parkedOn = 0;       // where the focus waits meanwhile
+    };
+    // Where the focus goes from `from` when it is disabled, skipping the
+    // controls in `leaving`: its partner, else the next enabled control in
+    // tab order; 0 when there is none.
+    int FocusTarget(int from, std::span<const int> leaving);
+    void MoveFocusOff(int from, std::span<const int> leaving);
+    void KeepFocusForBox();
+    void GiveFocusBack();
+    void AfterBox(int focusAfter);
+    void SettleFocusReturn();
 
     PanelView& m_view;
     LocalTimeFn m_localTime;
     int m_nOpenMessages = 0;
+    // Open modal windows: the About box, the frontend's own (file chooser).
+    int m_nOpenModalWindows = 0;
+    // Boxes met while a modal window was open, to show once it closes.
+    std::vector<WaitingBox> m_waitingBoxes;
+    // Events being routed, counting those nested in a box's wait.
+    int m_nEventDepth = 0;
+    std::optional<FocusReturn> m_focusReturn;
     bool m_bInTick = false;
     // The last too-long row reported by a tick, so ticks report it once.
     std::string m_strReportedOffence;

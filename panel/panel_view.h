@@ -30,7 +30,18 @@ public:
     // A combo's list entries in the order shown, and selecting one of them.
     virtual std::vector<std::string> GetComboList(int id) = 0;
     virtual void SelectComboEntry(int id, int index) = 0;
+    // The control that holds the keyboard focus (a combo's entry counts as
+    // its combo), or will hold it again when the panel is active; 0 when
+    // none does, or when the window cannot tell while a box is open.
+    virtual int FocusedControl() = 0;
+    // Gives `id` the keyboard focus; the toolkit may select an editor's text.
     virtual void FocusControl(int id) = 0;
+    // The caret's place in an edit or a combo's entry, counted as the view
+    // counts it: the panel only hands it back to SetCaret.
+    virtual int CaretPosition(int id) = 0;
+    // Puts the caret there (or at the end, when the text is shorter now)
+    // with nothing selected, so typing goes on where it was.
+    virtual void SetCaret(int id, int position) = 0;
     // Modal, one OK button, no icon, the program's name as caption.
     virtual void ShowMessage(std::string_view text) = 0;
     virtual void StartTimer(int id, unsigned periodMs) = 0;

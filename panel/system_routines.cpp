@@ -30,8 +30,10 @@ bool CPanelDlg::OnSysCommand(unsigned id, std::intptr_t) {
 }
 
 void CPanelDlg::ShowAbout() {
-    CAboutDlg about(m_view);
-    about.DoModal();
+    RunModalWindow([this] {
+        CAboutDlg about(m_view);
+        about.DoModal();
+    });
 }
 
 void CPanelDlg::ShowTrend() {

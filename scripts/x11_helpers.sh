@@ -66,14 +66,15 @@ click_dlu() {
 
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
-# a function named test_cleanup; and an X display to run on. With
-# "own-display" the test starts its servers itself with start_xvfb; with
-# "own-session" it gets one of its own here, and a session bus started on
-# that display, so that the accessibility bus it starts is this display's
-# and no other test's.
+# a function named test_cleanup; and an X display to run on: the one given
+# in $DISPLAY, else an Xvfb of the test's own. With "own-display" the test
+# starts its servers itself with start_xvfb; with "own-session" it gets one
+# of its own here, and a session bus started on that display, so that the
+# accessibility bus it starts is this display's and no other test's.
 window_test() {
     work=$(mktemp -d)
     pids=()
+    xvfb=
     trap end_window_test EXIT
     # A step that fails under set -e says which it was.
     trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
@@ -86,13 +87,15 @@ window_test() {
         DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
         export DBUS_SESSION_BUS_ADDRESS
     fi
-    [ "${1:-}" = own-display ] || [ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+    [ "${1:-}" = own-display ] || [ -n "${DISPLAY:-}" ] || start_xvfb 1024x768
 }
 
 end_window_test() {
     local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     if declare -F test_cleanup >/dev/null; then test_cleanup; fi
+    # The display last: the programs end on their own terms, not on losing it.
+    if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 
@@ -105,7 +108,6 @@ start_xvfb() {
     named=$(mktemp "$work/display.XXXXXX")
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$named" 2>/dev/null &
     xvfb=$!
-    pids+=("$xvfb")
     for _ in $(seq 100); do
         number=$(sed -n 1p "$named")
         [ -n "$number" ] && break

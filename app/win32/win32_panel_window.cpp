@@ -42,6 +42,13 @@ bool Completes(const std::wstring& entry, const std::wstring& shown) {
 // The port's tooltip breaks its lines at this width, at 96 DPI.
 constexpr int kTipWidth = 600;
 
+// The template's editable combos, whose caret is their edit's.
+bool IsCombo(int id) {
+    return std::ranges::any_of(res::PanelTemplate().controls, [id](const res::ControlTemplate& c) {
+        return c.kind == res::ControlKind::ComboDropDown && c.id == id;
+    });
+}
+
 // The template's toggles: a push-like check box each.
 bool IsToggle(UINT_PTR id) {
     return std::ranges::any_of(res::PanelTemplate().controls, [id](const res::ControlTemplate& c) {
@@ -77,7 +84,14 @@ INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 }  // namespace
 
 Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
-    : m_instance(instance), m_programName(programName), m_trend(instance, std::move(programName)) {}
+    : m_instance(instance),
+      m_programName(programName),
+      m_trend(instance, std::move(programName), [this](const std::function<void()>& run) {
+          if (m_dlg != nullptr)
+              m_dlg->RunModalWindow(run);
+          else
+              run();
+      }) {}
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
@@ -229,15 +243,7 @@ void Win32PanelWindow::AddPortTip() {
     }
 }
 
-void Win32PanelWindow::EnableControl(int id, bool enable) {
-    const HWND control = Item(id);
-    if (!enable && HoldsFocus(control)) {
-        const HWND next = ::GetNextDlgTabItem(m_hwnd, control, FALSE);
-        if (next != nullptr && next != control)
-            ::SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-    }
-    ::EnableWindow(control, enable ? TRUE : FALSE);
-}
+void Win32PanelWindow::EnableControl(int id, bool enable) { ::EnableWindow(Item(id), enable ? TRUE : FALSE); }
 
 bool Win32PanelWindow::IsControlEnabled(int id) { return ::IsWindowEnabled(Item(id)) != FALSE; }
 
@@ -278,7 +284,38 @@ void Win32PanelWindow::SelectComboEntry(int id, int index) {
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void Win32PanelWindow::FocusControl(int id) { ::SetFocus(Item(id)); }
+int Win32PanelWindow::FocusedControl() {
+    const HWND focus = ::GetFocus();
+    if (focus == nullptr || ::IsChild(m_hwnd, focus) == FALSE) return 0;
+    // A combo's edit is a child of the combo, a child of the panel.
+    HWND control = focus;
+    while (::GetParent(control) != m_hwnd) control = ::GetParent(control);
+    return ::GetDlgCtrlID(control);
+}
+
+void Win32PanelWindow::FocusControl(int id) {
+    // As Tab moves it: the default button follows, and an edit selects its text.
+    ::SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
+
+int Win32PanelWindow::CaretPosition(int id) {
+    // The end of the selection, where the caret is after typing.
+    if (IsCombo(id)) return HIWORD(static_cast<DWORD>(::SendMessageW(Item(id), CB_GETEDITSEL, 0, 0)));
+    DWORD from = 0, to = 0;
+    ::SendMessageW(Item(id), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    return static_cast<int>(to);
+}
+
+void Win32PanelWindow::SetCaret(int id, int position) {
+    // Both ends at one place: the caret there, nothing selected; past the
+    // end of the text, the control puts it at the end.
+    if (IsCombo(id)) {
+        const auto at = static_cast<WORD>(std::clamp(position, 0, 0xFFFF));
+        ::SendMessageW(Item(id), CB_SETEDITSEL, 0, MAKELPARAM(at, at));
+    } else {
+        ::SendMessageW(Item(id), EM_SETSEL, static_cast<WPARAM>(position), position);
+    }
+}
 
 void Win32PanelWindow::ShowMessage(std::string_view text) {
     ::MessageBoxW(m_hwnd, Wide(text).c_str(), Wide(m_programName).c_str(), MB_OK);

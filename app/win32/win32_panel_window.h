@@ -15,10 +15,13 @@
 //      is not completed: the completion of what the user typed waits for
 //      the first tick after the focus leaves. A selection that is not a
 //      completion of the shown text applies at once.
-//  [X] Disabling the control that has the focus first moves the focus to
-//      the next enabled control in tab order (WM_NEXTDLGCTL), as the dialog
-//      manager does for Tab; Windows would leave the focus nowhere.
-//  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless.
+//  [X] The focus as the panel orders it: which control holds it (a combo's
+//      edit counts as the combo), moved with WM_NEXTDLGCTL as the dialog
+//      manager moves it for Tab, and the caret put back with nothing
+//      selected (the dialog manager selects an edit's whole text when it
+//      gives it the focus, also as the panel comes back after a box).
+//  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless;
+//      its file chooser runs through the panel, as a modal window of it.
 //  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
 //      run the cancel routine, which closes the port.
 //  [X] The port list is current: listed again as it drops down
@@ -71,7 +74,10 @@ public:
     void LimitText(int id, int chars) override;
     std::vector<std::string> GetComboList(int id) override;
     void SelectComboEntry(int id, int index) override;
+    int FocusedControl() override;
     void FocusControl(int id) override;
+    int CaretPosition(int id) override;
+    void SetCaret(int id, int position) override;
     void ShowMessage(std::string_view text) override;
     void StartTimer(int id, unsigned periodMs) override;
     void EndDialog(int result) override;

@@ -138,8 +138,8 @@ void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot,
 
 }  // namespace
 
-Win32TrendWindow::Win32TrendWindow(HINSTANCE instance, std::string programName)
-    : m_instance(instance), m_programName(std::move(programName)) {}
+Win32TrendWindow::Win32TrendWindow(HINSTANCE instance, std::string programName, RunModal runModal)
+    : m_instance(instance), m_programName(std::move(programName)), m_runModal(std::move(runModal)) {}
 
 Win32TrendWindow::~Win32TrendWindow() {
     if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
@@ -296,6 +296,10 @@ void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
 }
 
 void Win32TrendWindow::Save() {
+    m_runModal([this] { SaveAs(); });
+}
+
+void Win32TrendWindow::SaveAs() {
     wchar_t file[MAX_PATH] = L"andamento.csv";
     const std::wstring title = Wide("Salva CSV");
     OPENFILENAMEW ofn{};

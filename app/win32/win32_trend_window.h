@@ -14,7 +14,9 @@
 //  [X] The span combo (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks with the common save dialog and writes the
 //      series; a file that cannot be saved is reported with its name and
-//      the reason. The margins are measured in the window's fonts.
+//      the reason. The margins are measured in the window's fonts. The
+//      chooser and that report run through the `runModal` given, so the
+//      panel holds back its own boxes meanwhile.
 //  [X] "Azzera" empties the series.
 //  [X] Tab, Enter and Escape: the panel's modal loop calls IsDialogMessage
 //      for the panel only; a message filter hook (MSGF_DIALOGBOX) does it
@@ -29,11 +31,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class Win32TrendWindow {
 public:
-    Win32TrendWindow(HINSTANCE instance, std::string programName);
+    using RunModal = std::function<void(const std::function<void()>&)>;
+
+    Win32TrendWindow(HINSTANCE instance, std::string programName, RunModal runModal);
     ~Win32TrendWindow();
     Win32TrendWindow(const Win32TrendWindow&) = delete;
     Win32TrendWindow& operator=(const Win32TrendWindow&) = delete;
@@ -50,9 +55,11 @@ private:
     void PlaceBesidePanel(HWND panel);
     void Draw(const DRAWITEMSTRUCT& item);
     void Save();
+    void SaveAs();
 
     HINSTANCE m_instance;
     std::string m_programName;
+    RunModal m_runModal;
     HWND m_hwnd = nullptr;
     TrendSeries* m_series = nullptr;
     HHOOK m_filter = nullptr;

@@ -129,26 +129,7 @@ void WxPanelWindow::OnTextChanged(wxCommandEvent& event) {
     before = now;
 }
 
-void WxPanelWindow::EnableControl(int id, bool enable) {
-    wxWindow* control = m_controls.at(id);
-    if (!enable && HoldsFocus(control)) FocusNextAfter(control);
-    control->Enable(enable);
-}
-
-void WxPanelWindow::FocusNextAfter(wxWindow* control) {
-    // The children are in template order, which is the tab order.
-    const std::vector<wxWindow*> order(GetChildren().begin(), GetChildren().end());
-    const auto at = std::find(order.begin(), order.end(), control);
-    if (at == order.end()) return;
-    const std::size_t from = static_cast<std::size_t>(at - order.begin());
-    for (std::size_t step = 1; step < order.size(); ++step) {
-        wxWindow* next = order[(from + step) % order.size()];
-        if (next->IsShown() && next->IsEnabled() && next->AcceptsFocus()) {
-            next->SetFocus();
-            return;
-        }
-    }
-}
+void WxPanelWindow::EnableControl(int id, bool enable) { m_controls.at(id)->Enable(enable); }
 
 void WxPanelWindow::RefreshPortList() {
     auto& combo = dynamic_cast<wxComboBox&>(*m_controls.at(IDC_COMBO_PORT));
@@ -221,7 +202,29 @@ void WxPanelWindow::SelectComboEntry(int id, int index) {
     combo.SetSelection(index);
 }
 
+int WxPanelWindow::FocusedControl() {
+    // The window's own focus widget: GTK keeps it while a popup menu or a box
+    // has the keyboard, and wx knows none then.
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(GetHandle()));
+    for (GtkWidget* w = focus; w != nullptr; w = gtk_widget_get_parent(w))
+        for (const auto& [id, control] : m_controls)
+            if (control->GetHandle() == w) return id;
+    return 0;
+}
+
 void WxPanelWindow::FocusControl(int id) { m_controls.at(id)->SetFocus(); }
+
+int WxPanelWindow::CaretPosition(int id) {
+    const auto* entry = dynamic_cast<const wxTextEntry*>(m_controls.at(id));
+    return entry != nullptr ? static_cast<int>(entry->GetInsertionPoint()) : 0;
+}
+
+void WxPanelWindow::SetCaret(int id, int position) {
+    auto* entry = dynamic_cast<wxTextEntry*>(m_controls.at(id));
+    if (entry == nullptr) return;
+    // Setting the position leaves nothing selected.
+    entry->SetInsertionPoint(std::min(static_cast<long>(position), entry->GetLastPosition()));
+}
 
 void WxPanelWindow::ShowMessage(std::string_view text) {
     if (m_closing) return;  // the panel is ending: as if OK were pressed at once
@@ -308,7 +311,13 @@ int WxPanelWindow::RunModal(int templateId) {
 
 void WxPanelWindow::ShowTrendWindow(TrendSeries& series) {
     if (m_trend == nullptr)
-        m_trend = new WxTrendWindow(this, series, m_programName, [this] { m_trend = nullptr; });
+        m_trend = new WxTrendWindow(this, series, m_programName, [this] { m_trend = nullptr; },
+                                    [this](const std::function<void()>& run) {
+                                        if (m_dlg != nullptr)
+                                            m_dlg->RunModalWindow(run);
+                                        else
+                                            run();
+                                    });
     m_trend->Show();
     m_trend->Raise();
 }

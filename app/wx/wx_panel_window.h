@@ -12,9 +12,11 @@
 //      has the keyboard focus is not completed: the completion of what the
 //      user typed waits for the first tick after the focus leaves. A
 //      selection that is not a completion of the shown text applies at once.
-//  [X] Disabling the control that has the focus first moves the focus to
-//      the next enabled control in tab order, as a dialog does; GTK would
-//      drop it and leave the keyboard nowhere.
+//  [X] The focus as the panel orders it: which control holds it (a combo's
+//      entry counts as the combo), also while a box or a popup menu has the
+//      keyboard (GTK keeps the window's focus widget), and its caret put
+//      back with nothing selected (GTK selects an entry's whole text when it
+//      takes the focus by a grab).
 //  [X] TERM, INT and HUP end the panel as the close box does (the cancel
 //      routine closes the port): wxApp's signal handlers only note the
 //      signal, and the main loop calls CloseFromOutside. An open message or
@@ -28,7 +30,8 @@
 //      COM1..COM10; what the field holds, caret included, stays.
 //  [X] Accessible names from res/ on the controls whose text does not say
 //      what they are; long port names shown whole (see wx_gtk_controls.h).
-//  [X] The trend window (WxTrendWindow) opens beside the panel, modeless.
+//  [X] The trend window (WxTrendWindow) opens beside the panel, modeless;
+//      its file chooser runs through the panel, as a modal window of it.
 //  [ ] Drag icon: GTK never asks for one.
 #ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
 #define VELMORA_APP_WX_WX_PANEL_WINDOW_H
@@ -72,7 +75,10 @@ public:
     void LimitText(int id, int chars) override;
     std::vector<std::string> GetComboList(int id) override;
     void SelectComboEntry(int id, int index) override;
+    int FocusedControl() override;
     void FocusControl(int id) override;
+    int CaretPosition(int id) override;
+    void SetCaret(int id, int position) override;
     void ShowMessage(std::string_view text) override;
     void StartTimer(int id, unsigned periodMs) override;
     void EndDialog(int result) override;
@@ -89,7 +95,6 @@ private:
     void Route(PanelEventKind kind, int id, std::intptr_t param = 0);
     void OnTextChanged(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
-    void FocusNextAfter(wxWindow* control);
     // Runs a box over the panel that CloseFromOutside can end with `end`.
     template <class RunBox>
     void RunNested(std::function<void()> end, RunBox run);

@@ -37,12 +37,13 @@ const wxColour kAnalog(0x1F, 0x5F, 0xAF);
 }  // namespace
 
 WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string programName,
-                             std::function<void()> closed)
+                             std::function<void()> closed, RunModal runModal)
     : wxDialog(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX),
       m_series(series),
       m_programName(std::move(programName)),
-      m_closed(std::move(closed)) {
+      m_closed(std::move(closed)),
+      m_runModal(std::move(runModal)) {
     PaintWithoutFrameSync(*this);  // redrawn with every reading
     const auto controls = BuildFromTemplate(*this, res::TrendTemplate());
     m_chart = controls.at(IDC_TREND_CHART);
@@ -206,6 +207,13 @@ void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const
 }
 
 void WxTrendWindow::OnSave() {
+    if (m_runModal)
+        m_runModal([this] { SaveAs(); });
+    else
+        SaveAs();
+}
+
+void WxTrendWindow::SaveAs() {
     wxFileDialog chooser(this, FromUtf8("Salva CSV"), wxGetCwd(), "andamento.csv",
                          "CSV (*.csv)|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (chooser.ShowModal() != wxID_OK) return;

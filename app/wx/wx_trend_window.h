@@ -9,6 +9,8 @@
 //  [X] The span choice (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks for a file and writes the series there; a
 //      file that cannot be saved is reported with its name and the reason.
+//      The chooser and that report run through `runModal`, so the panel
+//      holds back its own boxes meanwhile.
 //  [X] The margins are measured in the window's fonts, so large fonts
 //      widen them rather than cut the labels.
 //  [X] "Azzera" empties the series.
@@ -41,9 +43,12 @@ enum class TrendValue;
 
 class WxTrendWindow : public wxDialog {
 public:
-    // `closed` runs as the window goes away.
+    using RunModal = std::function<void(const std::function<void()>&)>;
+
+    // `closed` runs as the window goes away; `runModal` runs the file
+    // chooser (none: it runs as it is).
     WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string programName,
-                  std::function<void()> closed);
+                  std::function<void()> closed, RunModal runModal = {});
     ~WxTrendWindow() override;
 
     // The series changed: draw it again.
@@ -60,10 +65,12 @@ private:
     void DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
                    const TimeAxis& time, TrendValue value, const wxColour& colour, double scale);
     void OnSave();
+    void SaveAs();
 
     TrendSeries& m_series;
     std::string m_programName;
     std::function<void()> m_closed;
+    RunModal m_runModal;
     wxWindow* m_chart = nullptr;
     wxChoice* m_span = nullptr;
 };

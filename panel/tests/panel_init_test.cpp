@@ -77,10 +77,12 @@ TEST_F(PanelInit, StartSetDisablesInItsOrder) {
     EXPECT_TRUE(view.Calls("enable").empty());
 }
 
+// Every set enables first and disables second, each half in the set's
+// order: a control that takes the focus from a disabled one is enabled by then.
 TEST_F(PanelInit, DisconnectedSetReEnablesOnThenRepeatsTheStartSet) {
     view.log.clear();
     dlg.ApplyEnableSet(DisconnectedSet());
-    std::vector<std::string> want = {"disable 1012", "enable 1011"};
+    std::vector<std::string> want = {"enable 1011", "disable 1012"};
     for (auto& l : Ids({IDC_EDIT_ROW1, IDC_EDIT_ROW2, IDC_EDIT_ROW3, IDC_EDIT_ROW4, IDC_BTN_LAYOUT,
                         IDC_BTN_ROW1, IDC_BTN_ROW2, IDC_BTN_ROW3, IDC_BTN_ROW4, IDC_TEMP, IDC_ANALOG,
                         IDC_LBL_TEMP, IDC_LBL_ANALOG, IDC_CHK_ACQ_TEMP, IDC_CHK_ACQ_ANALOG,
@@ -110,13 +112,13 @@ TEST_P(EnableSetsByRows, ConnectedAndRowsSetsFollowTheRowsText) {
 }
 
 std::vector<std::string> Connected(std::initializer_list<int> rowControls) {
-    std::vector<std::string> out = {"disable 1011", "enable 1012", "enable 1003", "enable 1005",
-                                    "enable 1004"};
+    std::vector<std::string> out = {"enable 1012", "enable 1003", "enable 1005", "enable 1004"};
     for (int id : rowControls) out.push_back("enable " + std::to_string(id));
     for (int id : {IDC_TEMP, IDC_ANALOG, IDC_LBL_TEMP, IDC_LBL_ANALOG, IDC_CHK_ACQ_TEMP,
                    IDC_CHK_ACQ_ANALOG, IDC_CHK_LED1, IDC_CHK_LED2, IDC_CHK_LED3, IDC_CHK_LED4,
                    IDC_CHK_BUZ})
         out.push_back("enable " + std::to_string(id));
+    out.push_back("disable 1011");
     return out;
 }
 
@@ -128,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IDC_BTN_ROW4},
                      "disable")},
         RowsCase{"2", Connected({IDC_EDIT_ROW2, IDC_BTN_ROW2}),
-                 {"enable 1006", "disable 1007", "disable 1008", "enable 1013", "disable 1014",
+                 {"enable 1006", "enable 1013", "disable 1007", "disable 1008", "disable 1014",
                   "disable 1015"}},
         RowsCase{"4",
                  Connected({IDC_EDIT_ROW2, IDC_BTN_ROW2, IDC_EDIT_ROW3, IDC_EDIT_ROW4, IDC_BTN_ROW3,

@@ -1,52 +1,8 @@
 // A board pulled out while connected and plugged back in under the same
 // name: a pseudo-terminal board behind a symbolic link that is re-pointed.
-#include "panel/tests/fake_view.h"
-#include "res/resource.h"
-#include "sim/sim_board.h"
-
-#include "panel/panel_dlg.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-
-#include <unistd.h>
+#include "panel/tests/replug_session.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Replug : ::testing::Test {
-    FakeView view;
-    CPanelDlg dlg{view};
-    std::unique_ptr<sim::SimBoard> board = std::make_unique<sim::SimBoard>();
-    fs::path name = fs::path(::testing::TempDir()) / ("velmora-replug-" + std::to_string(getpid()));
-
-    void SetUp() override {
-        ASSERT_TRUE(board->Ok());
-        Plug();
-        dlg.OnInitDialog();
-        view.text[IDC_COMBO_PORT] = name.string();
-    }
-    void TearDown() override {
-        dlg.ClosePort();
-        fs::remove(name);
-    }
-    void Plug() {
-        fs::remove(name);
-        fs::create_symlink(board->Path(), name);
-    }
-    void Pull() { board->Vanish(); }
-    void PlugNew(int analog) {
-        board = std::make_unique<sim::SimBoard>();
-        board->SetAnalog(analog);
-        Plug();
-    }
-    void Click(int id) { dlg.OnEvent({PanelEventKind::Click, id}); }
-    void Tick() { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); }
-    bool Connected() const { return dlg.m_hComm != port::kNoPort; }
-};
 
 TEST_F(Replug, EachPullIsReportedOnceAndEachReplugConnectsAgainWithTheSameAcquisitions) {
     Click(IDC_BTN_ON);

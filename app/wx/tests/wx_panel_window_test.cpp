@@ -155,6 +155,34 @@ TEST_F(WxPanel, TogglesAndEnableStatesFollowThePanel) {
     EXPECT_TRUE(Control(IDC_CHK_LED3)->IsEnabled());
 }
 
+// The focus orders: GTK selects an entry's whole text as it takes the focus,
+// and the caret put back leaves nothing selected, in an edit and in a
+// combo's entry; the focus is told even while the window is not active.
+TEST_F(WxPanel, AFocusedEditorGetsItsCaretBackWithNothingSelected) {
+    window->Show();
+    for (const int id : {IDC_EDIT_ROW2, IDC_COMBO_PORT}) {
+        SCOPED_TRACE(id);
+        dlg.ApplyEnableSet(ConnectedSet());
+        window->SetText(id, "ciao mondo");
+        auto& entry = dynamic_cast<wxTextEntry&>(*Control(id));
+        entry.SetInsertionPoint(5);
+        EXPECT_EQ(window->CaretPosition(id), 5);
+        window->FocusControl(IDC_BTN_LAYOUT);
+        EXPECT_EQ(window->FocusedControl(), IDC_BTN_LAYOUT);
+        window->FocusControl(id);
+        EXPECT_EQ(window->FocusedControl(), id);
+        long from = 0, to = 0;
+        entry.GetSelection(&from, &to);
+        EXPECT_EQ(to - from, 10);  // GTK selected it all: the next key would replace it
+        window->SetCaret(id, 5);
+        entry.GetSelection(&from, &to);
+        EXPECT_EQ(from, to);
+        EXPECT_EQ(entry.GetInsertionPoint(), 5);
+        window->SetCaret(id, 99);  // past the end: at the end
+        EXPECT_EQ(entry.GetInsertionPoint(), 10);
+    }
+}
+
 // GTK's own behaviour, which the port list relies on for its long names.
 TEST(WxGtkControls, ACombosOpenListIsAsWideAsItsLongestEntry) {
     wxDialog dialog(nullptr, wxID_ANY, "list");
