@@ -24,6 +24,13 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
         atk_object_set_name(gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(widget))), text.c_str());
 }
 
+void SetAccessibleDescription(wxWindow& control, std::string_view description) {
+    AtkObject* accessible = gtk_widget_get_accessible(control.GetHandle());
+    const std::string text(description);
+    if (const gchar* now = atk_object_get_description(accessible); now == nullptr || text != now)
+        atk_object_set_description(accessible, text.c_str());
+}
+
 void TipWholeText(wxComboBox& combo) {
     GtkWidget* widget = combo.GetHandle();
     GtkWidget* field = gtk_bin_get_child(GTK_BIN(widget));
