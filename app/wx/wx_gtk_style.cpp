@@ -23,6 +23,10 @@ void ApplyCompactStyle() {
         "button { padding: 1px 6px; min-height: 0; min-width: 0; }"
         "entry { padding: 1px 4px; min-height: 0; }"
         "combobox button, combobox entry { padding-top: 0; padding-bottom: 0; min-height: 0; }"
+        // An editable combo's field gets the room its arrow button does not
+        // need: "/dev/ttyACM0" shows whole in the port combo.
+        "combobox entry { padding-left: 2px; padding-right: 2px; }"
+        "combobox entry.combo + button.combo { padding-left: 1px; padding-right: 1px; }"
         // The clock and the readings: fields that look like labels.
         "entry.velmora-value, entry.velmora-value:disabled { background: none; border: none;"
         " box-shadow: none; padding: 0; min-height: 0; }";
