@@ -42,6 +42,8 @@
 //      button would show. The buttons stay push-like check boxes: their
 //      check state, clicks, Space and what a screen reader reads are the
 //      system's. Version 6 gives every control the current visual style.
+//  [X] The right-aligned texts (the clock, the readings) keep their last
+//      glyph whole (see win32_right_text.h).
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 

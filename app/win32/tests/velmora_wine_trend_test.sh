@@ -2,13 +2,15 @@
 # The trend window of velmora.exe under Wine on an X display (run it under
 # xvfb-run), COM3 in the Wine prefix leading to the simulated board: the
 # real system menu's "Andamento..." opens it, the charts fill while the
-# poll reads, and "Chiudi" ends the panel with the window open. (Bringing
+# poll reads, each chart's latest value is a static text of its own (read
+# with panel_probe.exe: the board's readings, inside the charts' area,
+# beside the plots), and "Chiudi" ends the panel with the window open. (Bringing
 # it forward again is checked on the Linux build: without a window manager
 # Wine gives the keys to the trend window once it is in front.) A screenshot goes to the folder given last.
-#   velmora_wine_trend_test.sh VELMORA_EXE VELMORA_BOARD SCREENSHOT_DIR
+#   velmora_wine_trend_test.sh VELMORA_EXE PANEL_PROBE_EXE VELMORA_BOARD SCREENSHOT_DIR
 set -euo pipefail
 . "$(dirname "$0")/../../../scripts/x11_helpers.sh"
-exe=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
+exe=$(realpath "$1") probe=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
 mkdir -p "$shots"
 wine_window_test
 
@@ -30,6 +32,21 @@ trend=$(window Andamento 10) || fail "\"Andamento...\" in the system menu opened
 sleep 4  # a few ticks on the charts
 import -window "$trend" "$shots/windows-trend.png"
 echo "trend window: $shots/windows-trend.png"
+
+# The latest values: the simulated board's own (23.5 °C, 512), as static
+# texts inside the charts' area (res/resource.h ids), right of the middle.
+CHART=1040 TEMP_VALUE=1044 ANALOG_VALUE=1045
+trend_field() { wine "$probe" trend | tr -d '\r' | awk -F'\t' -v i="$1" -v f="$2" '$1 == i { print $f }'; }
+IFS=, read -r cx cy cw ch <<<"$(trend_field $CHART 6)"
+for value in "$TEMP_VALUE 23.5°C" "$ANALOG_VALUE 512"; do
+    read -r id want <<<"$value"
+    text=$(trend_field "$id" 4)
+    [ "$text" = "$want" ] || fail "the latest value $id reads '$text', not '$want'"
+    IFS=, read -r x y w h <<<"$(trend_field "$id" 6)"
+    [ "$x" -gt $((cx + cw / 2)) ] && [ $((x + w)) -le $((cx + cw)) ] && [ "$y" -ge "$cy" ] &&
+        [ $((y + h)) -le $((cy + ch)) ] || fail "the latest value $id lies at $x,$y,$w,$h, not beside the plots in $cx,$cy,$cw,$ch"
+done
+echo "latest values: $(trend_field $TEMP_VALUE 4), $(trend_field $ANALOG_VALUE 4)"
 
 # "Chiudi" with the trend window open: the panel ends, its owned window with it.
 [ -z "$(named velmora)" ] || fail "a message box is open"
