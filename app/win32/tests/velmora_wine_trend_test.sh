@@ -4,7 +4,9 @@
 # real system menu's "Andamento..." opens it, the charts fill while the
 # poll reads, each chart's latest value is a static text of its own (read
 # with panel_probe.exe: the board's readings, inside the charts' area,
-# beside the plots), and "Chiudi" ends the panel with the window open. (Bringing
+# beside the plots, and handed to the accessibility service with its
+# chart's name, its value and the span's range), and "Chiudi" ends the
+# panel with the window open. (Bringing
 # it forward again is checked on the Linux build: without a window manager
 # Wine gives the keys to the trend window once it is in front.) A screenshot goes to the folder given last.
 #   velmora_wine_trend_test.sh VELMORA_EXE PANEL_PROBE_EXE VELMORA_BOARD SCREENSHOT_DIR
@@ -13,6 +15,9 @@ set -euo pipefail
 exe=$(realpath "$1") probe=$(realpath "$2") board=$(realpath "$3") shots=$(realpath -m "$4")
 mkdir -p "$shots"
 wine_window_test
+# Wine 8's accessibility service keeps no names (SetHwndPropStr is a stub),
+# but its trace shows what it was given.
+export WINEDEBUG=-all,fixme+oleacc
 
 start_wine_panel "$board" "$exe"
 xdotool windowmove "$win" 0 0
@@ -47,6 +52,21 @@ for value in "$TEMP_VALUE 23.5°C" "$ANALOG_VALUE 512"; do
         [ $((y + h)) -le $((cy + ch)) ] || fail "the latest value $id lies at $x,$y,$w,$h, not beside the plots in $cx,$cy,$cw,$ch"
 done
 echo "latest values: $(trend_field $TEMP_VALUE 4), $(trend_field $ANALOG_VALUE 4)"
+# What a screen reader would be told of each, as the service's trace shows
+# it: property (name, value, description) and text, on that control's window.
+NAME={608d3df8-8128-4aa7-a428-f55e49267291} VALUE={123fe443-211a-4615-9527-c45a7e93717a}
+DESCRIPTION={4d48dfe4-bd3f-491f-a648-492d6f20c588}
+told=(
+    "$NAME L\"Temperatura\""
+    "$VALUE L\"23.5\\00b0C\""
+    "$DESCRIPTION L\"minimo 23.5\\00b0C, massimo 23.5\\00b0C negli ultimi 10 minuti\""
+    "$NAME L\"Ingresso analogico\""
+    "$VALUE L\"512\""
+    "$DESCRIPTION L\"minimo 512, massimo 512 negli ultimi 10 minuti\""
+)
+for t in "${told[@]}"; do
+    grep -qF "$t)" "$work/velmora.log" || fail "the accessibility service was not given $t"
+done
 
 # "Chiudi" with the trend window open: the panel ends, its owned window with it.
 [ -z "$(named velmora)" ] || fail "a message box is open"
