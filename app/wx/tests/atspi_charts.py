@@ -9,7 +9,7 @@ import sys
 
 import pyatspi
 
-from atspi_program import program
+from atspi_program import program, shown_windows
 
 
 def text_of(acc):
@@ -33,9 +33,7 @@ def charts(acc, out):
 
 def main():
     app = program(sys.argv[1])
-    windows = [app.getChildAtIndex(i) for i in range(app.childCount)]
-    shown = [w for w in windows if w is not None and w.name == "Andamento"
-             and w.getState().contains(pyatspi.STATE_SHOWING)]
+    shown = shown_windows(app, "Andamento")
     if not shown:
         sys.exit(f"no window titled Andamento in {sys.argv[1]}")
     found = charts(shown[0], [])
