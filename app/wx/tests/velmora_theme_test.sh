@@ -5,8 +5,8 @@
 #  - a pressed LED and a pressed "Acquisisci" differ from released ones by
 #    a contrast of 3:1 or more;
 #  - the trend window's charts are drawn on the theme's background: the
-#    colour most of the charts' area has is the one most of an empty row
-#    editor has, the theme's field background.
+#    colour most of the charts' area has is the one most of a row editor
+#    has, the theme's field background.
 # Screenshots of the panel and the trend window under each theme go to the
 # folder given last.
 #   velmora_theme_test.sh VELMORA VELMORA_BOARD SCREENSHOT_DIR
@@ -46,6 +46,7 @@ act() {
     for _ in $(seq 5); do $atspi do "$1" 2>/dev/null && return 0; sleep 0.2; done
     return 1
 }
+# Waits up to 5 s for field $2 of control $1 to be $3.
 await() {
     for _ in $(seq 25); do [ "$(field "$1" "$2")" = "$3" ] && return 0; sleep 0.2; done
     return 1
