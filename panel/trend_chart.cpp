@@ -14,9 +14,9 @@ namespace {
 using std::string_view_literals::operator""sv;
 
 constexpr std::array kSpans = {
-    TrendSpan{60, "1 min"sv, 10, true},
-    TrendSpan{600, "10 min"sv, 120, false},
-    TrendSpan{3600, "60 min"sv, 600, false},
+    TrendSpan{60, "1 min"sv, 10, true, "nell'ultimo minuto"sv},
+    TrendSpan{600, "10 min"sv, 120, false, "negli ultimi 10 minuti"sv},
+    TrendSpan{3600, "60 min"sv, 600, false, "negli ultimi 60 minuti"sv},
 };
 
 // About five grid steps over `range`, each 1, 2 or 5 times a power of ten.
@@ -33,6 +33,12 @@ std::string Fixed(double value, int decimals) {
     const auto r = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     std::string out(text, r.ptr);
     return out == "-0" || out == "-0.0" ? out.substr(1) : out;
+}
+
+// A point's `value`, as a number to draw; none when it was not read.
+std::optional<double> ValueOf(const TrendPoint& p, TrendValue value) {
+    if (value == TrendValue::Temperature) return p.temperature;
+    return p.analog ? std::optional<double>(*p.analog) : std::nullopt;
 }
 
 }  // namespace
@@ -86,17 +92,22 @@ std::string TimeLabel(const TimeAxis& axis, std::int64_t utc) {
     return text;
 }
 
-ValueAxis TemperatureAxis(const TrendSeries& series, std::int64_t from, std::int64_t to) {
-    bool any = false;
-    double lo = 0, hi = 0;
+std::optional<ValueRange> RangeOver(const TrendSeries& series, TrendValue value, std::int64_t from,
+                                    std::int64_t to) {
+    std::optional<ValueRange> range;
     for (std::size_t i = series.FirstSince(from); i < series.Size(); ++i) {
         const TrendPoint& p = series[i];
-        if (!p.temperature || p.utc > to) continue;
-        lo = any ? std::min(lo, *p.temperature) : *p.temperature;
-        hi = any ? std::max(hi, *p.temperature) : *p.temperature;
-        any = true;
+        const std::optional<double> v = ValueOf(p, value);
+        if (!v || p.utc > to) continue;
+        range = range ? ValueRange{std::min(range->lo, *v), std::max(range->hi, *v)} : ValueRange{*v, *v};
     }
-    if (!any) lo = 15, hi = 30;
+    return range;
+}
+
+ValueAxis TemperatureAxis(const TrendSeries& series, std::int64_t from, std::int64_t to) {
+    const std::optional<ValueRange> range = RangeOver(series, TrendValue::Temperature, from, to);
+    const bool any = range.has_value();
+    const double lo = any ? range->lo : 15, hi = any ? range->hi : 30;
     // A tenth of the range on each side, and at least half a degree, so a
     // flat line sits in the middle rather than on an edge.
     const double margin = any ? std::max((hi - lo) * 0.1, 0.5) : 0;
@@ -136,10 +147,7 @@ std::vector<TrendLine> TrendLines(const TrendSeries& series, TrendValue value, s
     std::int64_t last = 0;
     for (std::size_t i = series.FirstSince(from); i < series.Size(); ++i) {
         const TrendPoint& p = series[i];
-        const std::optional<double> v =
-            value == TrendValue::Temperature
-                ? p.temperature
-                : (p.analog ? std::optional<double>(*p.analog) : std::nullopt);
+        const std::optional<double> v = ValueOf(p, value);
         if (!v || p.utc > to) {
             flush();
             open = false;
@@ -162,12 +170,16 @@ std::vector<TrendLine> TrendLines(const TrendSeries& series, TrendValue value, s
     return lines;
 }
 
+std::string ValueText(TrendValue value, double v) {
+    return value == TrendValue::Temperature ? Fixed(v, 1) + "°C" : Fixed(v, 0);
+}
+
 std::string LatestText(const TrendSeries& series, TrendValue value) {
     const bool temperature = value == TrendValue::Temperature;
     if (!series.Empty()) {
         const TrendPoint& p = series.Latest();
-        if (temperature && p.temperature) return Fixed(*p.temperature, 1) + "°C";
-        if (!temperature && p.analog) return std::to_string(*p.analog);
+        if (temperature && p.temperature) return ValueText(value, *p.temperature);
+        if (!temperature && p.analog) return ValueText(value, *p.analog);
     }
     return temperature ? "---°C" : "---";
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ struct TrendSpan {
     std::string_view label; // in the window's choice
     int gridSeconds;        // a grid line at each multiple of this, in local time
     bool labelSeconds;      // time labels as hh:mm:ss rather than hh:mm
+    std::string_view within;  // "negli ultimi 10 minuti", for what is read aloud
 };
 // 1, 10 and 60 minutes.
 std::span<const TrendSpan> TrendSpans();
@@ -54,6 +56,14 @@ TimeAxis MakeTimeAxis(const TrendSeries& series, const TrendSpan& span, ClockOff
 // "14:05" or "14:05:30" in the local time the clock had at `utc`.
 std::string TimeLabel(const TimeAxis& axis, std::int64_t utc);
 
+// The lowest and highest of `value` over the points in [from, to]; none
+// when no point there has one.
+struct ValueRange {
+    double lo, hi;
+};
+std::optional<ValueRange> RangeOver(const TrendSeries& series, TrendValue value, std::int64_t from,
+                                    std::int64_t to);
+
 struct ValueAxis {
     double lo = 0, hi = 1;
     std::vector<double> grid;  // ascending, within [lo, hi]
@@ -81,6 +91,8 @@ inline constexpr std::int64_t kMaxStepSeconds = 3;
 std::vector<TrendLine> TrendLines(const TrendSeries& series, TrendValue value, std::int64_t from,
                                   std::int64_t to, int columns);
 
+// A value as the chart writes it: "23.5°C", "512".
+std::string ValueText(TrendValue value, double v);
 // Written beside the chart: the latest point's value ("23.5°C", "512"),
 // or the panel's own "---°C" / "---" when it has none.
 std::string LatestText(const TrendSeries& series, TrendValue value);

@@ -18,7 +18,7 @@ constexpr std::array kColumnsList = {"8"sv, "16"sv, "20"sv, "40"sv};
 // Each text's rectangle holds it in 8-point Tahoma, the font Windows draws
 // DS_SHELLFONT templates with (the Wine test measures it).
 constexpr ControlTemplate kPanelControls[] = {
-    {IDC_COMBO_PORT, ControlKind::ComboDropDown, "", {33, 18, 48, 51}, kNone, kPortList},
+    {IDC_COMBO_PORT, ControlKind::ComboDropDown, "", {33, 18, 60, 51}, kNone, kPortList},
     {IDC_BTN_ON, ControlKind::PushButton, "&On", {101, 17, 50, 14}},
     {IDC_BTN_OFF, ControlKind::PushButton, "Off", {169, 17, 50, 14}},
     {IDC_COMBO_ROWS, ControlKind::ComboDropDown, "", {178, 41, 32, 42}, kSorted, kRowsList},

@@ -46,6 +46,10 @@
 #define IDC_TREND_SPAN      1041
 #define IDC_TREND_SAVE      1042
 #define IDC_TREND_CLEAR     1043
+// Not in the template: the Win32 trend window's latest values, which it
+// places beside its charts itself.
+#define IDC_TREND_TEMP_VALUE    1044
+#define IDC_TREND_ANALOG_VALUE  1045
 #define IDC_STATIC          (-1)
 
 #define ID_TIMER_POLL       1

@@ -181,22 +181,42 @@ fail() {
     exit 1
 }
 
-# The relative luminance of the colour most pixels of a region of a
-# screenshot have: luminance PNG X Y WIDTH HEIGHT. (sed reads all it is
-# given: a head that stops early would break the pipe under pipefail.)
-luminance() {
+# The colour most pixels of a region of a screenshot have, as "#RRGGBB":
+# dominant PNG X Y WIDTH HEIGHT. (sed reads all it is given: a head that
+# stops early would break the pipe under pipefail.)
+dominant() {
     convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format %c histogram:info:- | sort -rn |
-        sed -n 1p | grep -o '#[0-9A-Fa-f]\{6\}' | sed -n 1p |
-        /usr/bin/python3 -c '
+        sed -n 1p | grep -o '#[0-9A-Fa-f]\{6\}' | sed -n 1p
+}
+
+# The relative luminance of a colour "#RRGGBB".
+luminance_of() {
+    /usr/bin/python3 -c '
 import sys
-h = sys.stdin.read().strip().lstrip("#")
+h = sys.argv[1].lstrip("#")
 c = [int(h[i:i + 2], 16) / 255 for i in (0, 2, 4)]
 c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
-print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])'
+print(0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2])' "$1"
 }
+
+# The relative luminance of the colour most pixels of a region of a
+# screenshot have: luminance PNG X Y WIDTH HEIGHT.
+luminance() { luminance_of "$(dominant "$@")"; }
 
 # The contrast of two luminances, as "N.NN".
 contrast_of() { /usr/bin/python3 -c "a, b = sorted(($1, $2)); print(f'{(b + 0.05) / (a + 0.05):.2f}')"; }
 
 # Whether number $1 is at least $2.
 at_least() { /usr/bin/python3 -c "import sys; sys.exit(0 if $1 >= $2 else 1)"; }
+
+# The frame of window_test on an X display of the test's own, $1 (WxHxD):
+# Xvfb picks a free display itself, so tests can run side by side.
+own_display_test() {
+    local fd display
+    exec {fd}< <(Xvfb -displayfd 1 -screen 0 "$1" -nolisten tcp 2>/dev/null)
+    local xvfb=$!
+    read -r display <&"$fd" || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$display
+    window_test
+    pids+=("$xvfb")
+}

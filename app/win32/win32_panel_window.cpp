@@ -1,6 +1,7 @@
 #include "app/win32/win32_panel_window.h"
 
 #include "app/win32/win32_dpi.h"
+#include "app/win32/win32_right_text.h"
 #include "app/win32/win32_text.h"
 #include "app/win32/win32_toggle_paint.h"
 
@@ -126,6 +127,8 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         RefreshPortList();
         NameControls();
         AddPortTip();
+        for (const res::ControlTemplate& c : res::PanelTemplate().controls)
+            if (c.kind == res::ControlKind::TextRight) KeepLastGlyphWhole(Item(c.id));
         return m_dlg->OnInitDialog() ? TRUE : FALSE;
     case WM_DEVICECHANGE:
         if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshPortList();

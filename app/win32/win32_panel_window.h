@@ -48,6 +48,8 @@
 //  [X] The DPI of its monitor (win32_dpi.h): on WM_DPICHANGED it takes the
 //      suggested rectangle and the dialog manager rescales the rest; the
 //      painted toggles, the port list's width and the tooltip's follow.
+//  [X] The right-aligned texts (the clock, the readings) keep their last
+//      glyph whole (see win32_right_text.h).
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 

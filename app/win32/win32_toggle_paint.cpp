@@ -1,10 +1,10 @@
 #include "app/win32/win32_toggle_paint.h"
 
 #include "app/win32/win32_dpi.h"
+#include "app/win32/win32_colour.h"
 #include "app/win32/win32_text.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace {
@@ -23,19 +23,9 @@ struct PressedColours {
 constexpr PressedColours kEnabled = {COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, 4.5};
 constexpr PressedColours kDisabled = {COLOR_GRAYTEXT, COLOR_BTNFACE, 3.5};
 
-double Luminance(COLORREF c) {
-    const auto linear = [](BYTE v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
-}
+double Luminance(COLORREF c) { return RelativeLuminance(ToRgb(c)); }
 
-double Contrast(COLORREF a, COLORREF b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+double Contrast(COLORREF a, COLORREF b) { return ContrastRatio(ToRgb(a), ToRgb(b)); }
 
 // Below this luminance black stands out less than white.
 constexpr double kMidLuminance = 0.18;

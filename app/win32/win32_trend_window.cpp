@@ -1,10 +1,13 @@
 #include "app/win32/win32_trend_window.h"
 
 #include "app/win32/win32_dpi.h"
+#include "app/win32/win32_colour.h"
 #include "app/win32/win32_text.h"
+#include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
 #include "panel/window_placement.h"
+#include "panel/trend_readout.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
@@ -22,11 +25,28 @@ namespace {
 
 Win32TrendWindow* g_open = nullptr;  // the one trend window, for the filter hook
 
-constexpr COLORREF kGrid = RGB(0xD8, 0xD8, 0xD8);
-constexpr COLORREF kFrame = RGB(0x90, 0x90, 0x90);
-constexpr COLORREF kText = RGB(0x30, 0x30, 0x30);
-constexpr COLORREF kTemperature = RGB(0xC0, 0x39, 0x2B);
-constexpr COLORREF kAnalog = RGB(0x1F, 0x5F, 0xAF);
+// The charts in the order of m_readouts, with their labels' ids.
+constexpr TrendValue kValues[] = {TrendValue::Temperature, TrendValue::Analog};
+constexpr int kReadoutIds[] = {IDC_TREND_TEMP_VALUE, IDC_TREND_ANALOG_VALUE};
+
+// The window's colours in the system's settings, and what the charts draw from them.
+ChartColours SystemChartColours() {
+    return ChartColoursFor(ToRgb(::GetSysColor(COLOR_WINDOW)), ToRgb(::GetSysColor(COLOR_WINDOWTEXT)));
+}
+
+COLORREF SeriesColour(const ChartColours& colours, TrendValue value) {
+    return ToColorref(value == TrendValue::Temperature ? colours.temperature : colours.analog);
+}
+
+// The latest values' font: the dialog's, larger and bold.
+HFONT CreateLatestFont(HWND dialog) {
+    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(dialog, WM_GETFONT, 0, 0));
+    LOGFONTW big{};
+    ::GetObjectW(font, sizeof big, &big);
+    big.lfHeight = big.lfHeight * 7 / 5;
+    big.lfWeight = FW_BOLD;
+    return ::CreateFontIndirectW(&big);
+}
 
 // Drawing in device pixels from the shared layout's logical ones.
 struct Canvas {
@@ -83,7 +103,9 @@ TrendTextSizes MeasureTexts(const Canvas& c, const TrendSeries& series, std::ini
 }
 
 void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot, const ValueAxis& axis,
-               const TimeAxis& time, TrendValue value, COLORREF colour, HFONT bold) {
+               const TimeAxis& time, TrendValue value, const ChartColours& colours) {
+    const COLORREF colour = SeriesColour(colours, value), text = ToColorref(colours.text),
+                   grid = ToColorref(colours.grid), frame = ToColorref(colours.frame);
     const int left = c.Px(plot.x), top = c.Px(plot.y), right = c.Px(plot.Right()),
               bottom = c.Px(plot.Bottom());
     const auto yOf = [&](double v) {
@@ -95,21 +117,17 @@ void DrawChart(const Canvas& c, const TrendSeries& series, const PlotRect& plot,
     };
     const int h = c.TextHeight();
     for (const double v : axis.grid) {
-        c.Line(left, yOf(v), right, yOf(v), kGrid);
-        c.Text(AxisLabel(axis, v), left - c.Px(kLabelGap), yOf(v) - h / 2, 2, kText);
+        c.Line(left, yOf(v), right, yOf(v), grid);
+        c.Text(AxisLabel(axis, v), left - c.Px(kLabelGap), yOf(v) - h / 2, 2, text);
     }
-    for (const std::int64_t t : time.grid) c.Line(xOf(t), top, xOf(t), bottom, kGrid);
-    c.Line(left, top, right, top, kFrame);
-    c.Line(right, top, right, bottom, kFrame);
-    c.Line(right, bottom, left, bottom, kFrame);
-    c.Line(left, bottom, left, top, kFrame);
+    for (const std::int64_t t : time.grid) c.Line(xOf(t), top, xOf(t), bottom, grid);
+    c.Line(left, top, right, top, frame);
+    c.Line(right, top, right, bottom, frame);
+    c.Line(right, bottom, left, bottom, frame);
+    c.Line(left, bottom, left, top, frame);
+    // The title above; the latest value beside is a static text of its own.
     c.Text(std::string(value == TrendValue::Temperature ? kTemperatureTitle : kAnalogTitle), left,
-           top - h - c.Px(4), 0, kText);
-
-    HGDIOBJ oldFont = ::SelectObject(c.dc, bold);
-    c.Text(LatestText(series, value), right + c.Px(2 * kLabelGap), (top + bottom) / 2 - c.TextHeight() / 2,
-           0, colour);
-    ::SelectObject(c.dc, oldFont);
+           top - h - c.Px(4), 0, text);
 
     // The line, kept inside its plot.
     HRGN clip = ::CreateRectRgn(left + 1, top + 1, right, bottom);
@@ -145,6 +163,21 @@ Win32TrendWindow::~Win32TrendWindow() {
     if (m_hwnd != nullptr) ::DestroyWindow(m_hwnd);
 }
 
+void Win32TrendWindow::UpdateReadouts() {
+    const auto at = static_cast<std::size_t>(
+        std::max<LRESULT>(0, ::SendDlgItemMessageW(m_hwnd, IDC_TREND_SPAN, CB_GETCURSEL, 0, 0)));
+    const TrendSpan& span = TrendSpans()[std::min(at, TrendSpans().size() - 1)];
+    for (std::size_t i = 0; i < std::size(kValues); ++i) {
+        const std::wstring text = Wide(LatestText(*m_series, kValues[i]));
+        if (WindowText(m_readouts[i]) != text) ::SetWindowTextW(m_readouts[i], text.c_str());
+        if (m_props == nullptr) continue;
+        m_props->SetHwndPropStr(m_readouts[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_VALUE,
+                                text.c_str());
+        m_props->SetHwndPropStr(m_readouts[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                PROPID_ACC_DESCRIPTION, Wide(RangeText(*m_series, kValues[i], span)).c_str());
+    }
+}
+
 void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
     m_series = &series;
     if (m_hwnd == nullptr) {
@@ -178,7 +211,9 @@ void Win32TrendWindow::PlaceBesidePanel(HWND panel) {
 }
 
 void Win32TrendWindow::Redraw() {
-    if (m_hwnd != nullptr) ::InvalidateRect(::GetDlgItem(m_hwnd, IDC_TREND_CHART), nullptr, FALSE);
+    if (m_hwnd == nullptr) return;
+    UpdateReadouts();
+    ::InvalidateRect(::GetDlgItem(m_hwnd, IDC_TREND_CHART), nullptr, FALSE);
 }
 
 INT_PTR CALLBACK Win32TrendWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -209,10 +244,43 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         for (const TrendSpan& s : TrendSpans())
             ::SendMessageW(span, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s.label).c_str()));
         ::SendMessageW(span, CB_SETCURSEL, kDefaultTrendSpan, 0);
+        // The latest values over the chart, which leaves them alone when
+        // it paints; Draw places them where the layout leaves room.
+        const HWND chart = ::GetDlgItem(m_hwnd, IDC_TREND_CHART);
+        ::SetWindowLongPtrW(chart, GWL_STYLE, ::GetWindowLongPtrW(chart, GWL_STYLE) | WS_CLIPSIBLINGS);
+        m_readoutFont = CreateLatestFont(m_hwnd);
+        if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                      reinterpret_cast<void**>(&m_props))))
+            m_props = nullptr;
+        for (std::size_t i = 0; i < std::size(kValues); ++i) {
+            m_readouts[i] = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0,
+                                              0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kReadoutIds[i])),
+                                              m_instance, nullptr);
+            ::SendMessageW(m_readouts[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_readoutFont), FALSE);
+            ::SetWindowPos(m_readouts[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            if (m_props != nullptr)
+                m_props->SetHwndPropStr(m_readouts[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                        PROPID_ACC_NAME, Wide(ChartName(kValues[i])).c_str());
+        }
+        UpdateReadouts();
         g_open = this;
         m_filter = ::SetWindowsHookExW(WH_MSGFILTER, FilterProc, nullptr, ::GetCurrentThreadId());
         return TRUE;
     }
+    case WM_CTLCOLORSTATIC: {
+        // The latest values: in their series' colour on the charts' background.
+        const auto label = reinterpret_cast<HWND>(lParam);
+        const auto which = std::ranges::find(m_readouts, label);
+        if (which == std::end(m_readouts)) return FALSE;
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        ::SetTextColor(dc, SeriesColour(SystemChartColours(), kValues[which - std::begin(m_readouts)]));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_WINDOW));
+    }
+    case WM_SYSCOLORCHANGE:
+        Redraw();
+        ::InvalidateRect(m_hwnd, nullptr, TRUE);
+        return FALSE;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_TREND_CHART) return FALSE;
@@ -239,6 +307,10 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         if (m_filter != nullptr) ::UnhookWindowsHookEx(m_filter);
         m_filter = nullptr;
+        if (m_props != nullptr) m_props->Release();
+        m_props = nullptr;
+        if (m_readoutFont != nullptr) ::DeleteObject(m_readoutFont);
+        m_readoutFont = nullptr;
         g_open = nullptr;
         m_hwnd = nullptr;
         return FALSE;
@@ -256,14 +328,11 @@ void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
     HBITMAP bitmap = ::CreateCompatibleBitmap(item.hDC, width, height);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
     const RECT all{0, 0, width, height};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    const ChartColours colours = SystemChartColours();
+    ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_WINDOW));
     ::SetBkMode(dc, TRANSPARENT);
     const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
-    LOGFONTW big{};
-    ::GetObjectW(font, sizeof big, &big);
-    big.lfHeight = big.lfHeight * 7 / 5;
-    big.lfWeight = FW_BOLD;
-    const HFONT bold = ::CreateFontIndirectW(&big);
+    const HFONT bold = m_readoutFont;
     HGDIOBJ oldFont = ::SelectObject(dc, font);
 
     const Canvas c{dc, scale};
@@ -273,24 +342,42 @@ void Win32TrendWindow::Draw(const DRAWITEMSTRUCT& item) {
     const TimeAxis time = MakeTimeAxis(*m_series, span, ClockOffsetAt(std::time(nullptr)));
     const ValueAxis temperature = TemperatureAxis(*m_series, time.from, time.to);
     const ValueAxis analog = AnalogAxis();
-    const TrendLayout layout = LayOutCharts(width / scale, height / scale,
-                                            MeasureTexts(c, *m_series, {&temperature, &analog}, font, bold));
-    DrawChart(c, *m_series, layout.temperature, temperature, time, TrendValue::Temperature, kTemperature, bold);
-    DrawChart(c, *m_series, layout.analog, analog, time, TrendValue::Analog, kAnalog, bold);
+    const TrendTextSizes sizes = MeasureTexts(c, *m_series, {&temperature, &analog}, font, bold);
+    const TrendLayout layout = LayOutCharts(width / scale, height / scale, sizes);
+    DrawChart(c, *m_series, layout.temperature, temperature, time, TrendValue::Temperature, colours);
+    DrawChart(c, *m_series, layout.analog, analog, time, TrendValue::Analog, colours);
     // The shared time axis, under the lower chart.
     const PlotRect& plot = layout.analog;
     const int labelsTop = c.Px(plot.Bottom() + kLabelGap / 2);
     for (const std::int64_t t : time.grid) {
         const double x = ToPixel(static_cast<double>(t), static_cast<double>(time.from),
                                  static_cast<double>(time.to), plot.x, plot.Right());
-        c.Text(TimeLabel(time, t), c.Px(x), labelsTop, 1, kText);
+        c.Text(TimeLabel(time, t), c.Px(x), labelsTop, 1, ToColorref(colours.text));
     }
-    c.Text(std::string(kTimeTitle), c.Px(plot.x + plot.w / 2), labelsTop + c.TextHeight() + c.Px(2), 1, kText);
+    c.Text(std::string(kTimeTitle), c.Px(plot.x + plot.w / 2), labelsTop + c.TextHeight() + c.Px(2), 1,
+           ToColorref(colours.text));
+
+    // The latest values beside their charts, in the dialog's coordinates.
+    ::SelectObject(dc, bold);
+    const int labelHeight = c.TextHeight();
+    POINT origin{area.left, area.top};
+    ::MapWindowPoints(item.hwndItem, m_hwnd, &origin, 1);
+    for (std::size_t i = 0; i < std::size(kValues); ++i) {
+        const PlotRect& p = i == 0 ? layout.temperature : layout.analog;
+        const RECT want{origin.x + c.Px(p.Right() + 2 * kLabelGap), origin.y + c.Px(p.y + p.h / 2) - labelHeight / 2,
+                        origin.x + c.Px(p.Right() + 2 * kLabelGap + sizes.latestWidth) + 1,
+                        origin.y + c.Px(p.y + p.h / 2) - labelHeight / 2 + labelHeight};
+        RECT now{};
+        ::GetWindowRect(m_readouts[i], &now);
+        ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&now), 2);
+        if (!::EqualRect(&now, &want))
+            ::SetWindowPos(m_readouts[i], nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     ::BitBlt(item.hDC, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
     ::SelectObject(dc, oldFont);
     ::SelectObject(dc, oldBitmap);
-    ::DeleteObject(bold);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
 }

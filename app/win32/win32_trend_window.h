@@ -23,6 +23,16 @@
 //      for this window. Under Wine no key reached the window in the test
 //      (Escape, Alt+F4); checked there with the mouse only.
 //  [X] The close box and Escape close it; it ends with the panel.
+//  [X] In the system's colours: the window background and text
+//      (COLOR_WINDOW, COLOR_WINDOWTEXT), the grid, frame and lines picked
+//      from them (panel/theme_colours.h), so high-contrast settings carry.
+//  [X] Each chart's latest value is a static text of its own beside it
+//      (IDC_TREND_TEMP_VALUE, IDC_TREND_ANALOG_VALUE), named for screen
+//      readers through the accessibility API (IAccPropServices): name
+//      "Temperatura" or "Ingresso analogico", value the text shown,
+//      description the span's lowest and highest values, rewritten on each
+//      tick without an event of its own. Wine 8's SetHwndPropStr is a stub:
+//      there only the texts can be seen.
 //  [ ] No antialiasing: GDI draws the lines aliased.
 #ifndef VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
@@ -30,6 +40,7 @@
 #include "panel/trend_series.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <functional>
 #include <string>
@@ -54,6 +65,8 @@ private:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void PlaceBesidePanel(HWND panel);
     void Draw(const DRAWITEMSTRUCT& item);
+    // The latest values' texts and what a screen reader reads of them.
+    void UpdateReadouts();
     void Save();
     void SaveAs();
 
@@ -63,6 +76,9 @@ private:
     HWND m_hwnd = nullptr;
     TrendSeries* m_series = nullptr;
     HHOOK m_filter = nullptr;
+    HWND m_readouts[2] = {};                // the temperature's and the analog input's
+    HFONT m_readoutFont = nullptr;
+    IAccPropServices* m_props = nullptr;  // null where the system has none
 };
 
 #endif

@@ -25,7 +25,10 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
 }
 
 void SetAccessibleDescription(wxWindow& control, std::string_view description) {
-    atk_object_set_description(gtk_widget_get_accessible(control.GetHandle()), std::string(description).c_str());
+    AtkObject* accessible = gtk_widget_get_accessible(control.GetHandle());
+    const std::string text(description);
+    if (const gchar* now = atk_object_get_description(accessible); now == nullptr || text != now)
+        atk_object_set_description(accessible, text.c_str());
 }
 
 void TipWholeText(wxComboBox& combo) {

@@ -3,8 +3,8 @@
 //
 //  [X] Accessible names: wx's SetName is no accessible name; the name is
 //      set on the control's ATK object (and on a combo's entry, which holds
-//      the focus), so screen readers say what the control is. Likewise a
-//      description, which screen readers say after the name and value.
+//      the focus), so screen readers say what the control is. Descriptions
+//      likewise.
 //  [X] A combo's field shows long names whole as its tooltip (which GTK
 //      also gives as its accessible description), rewritten on every change
 //      of the field. Its open list needs nothing: GTK's menu is as wide as
@@ -20,6 +20,7 @@ class wxComboBox;
 class wxWindow;
 
 void SetAccessibleName(wxWindow& control, std::string_view name);
+// What a screen reader reads after the name; written only when it changes.
 void SetAccessibleDescription(wxWindow& control, std::string_view description);
 void TipWholeText(wxComboBox& combo);
 void LookLikeLabel(wxWindow& field);

@@ -3,6 +3,7 @@
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_gtk_controls.h"
+#include "app/wx/wx_gtk_style.h"
 #include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
 #include "app/wx/wx_trend_window.h"
@@ -81,6 +82,11 @@ WxPanelWindow::WxPanelWindow(wxWindow* parent, std::string programName)
     Bind(wxEVT_CHAR_HOOK, &WxPanelWindow::OnCharHook, this);
     Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowSystemMenu(); });
     Bind(wxEVT_TEXT, &WxPanelWindow::OnTextChanged, this);
+    // Another theme: the pressed toggles' colours are picked again.
+    Bind(wxEVT_SYS_COLOUR_CHANGED, [](wxSysColourChangedEvent& e) {
+        ApplyToggleColours();
+        e.Skip();
+    });
 }
 
 void WxPanelWindow::Route(PanelEventKind kind, int id, std::intptr_t param) {

@@ -32,6 +32,8 @@
 //      what they are; long port names shown whole (see wx_gtk_controls.h).
 //  [X] The trend window (WxTrendWindow) opens beside the panel, modeless;
 //      its file chooser runs through the panel, as a modal window of it.
+//  [X] A theme changed while the program runs gets pressed toggles that
+//      stand out in it (see wx_gtk_style.h).
 //  [ ] Drag icon: GTK never asks for one.
 #ifndef VELMORA_APP_WX_WX_PANEL_WINDOW_H
 #define VELMORA_APP_WX_WX_PANEL_WINDOW_H

@@ -1,10 +1,14 @@
 #include "app/wx/wx_trend_window.h"
 
+#include "app/wx/wx_colour.h"
+#include "app/wx/wx_gtk_controls.h"
 #include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
+#include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
 #include "panel/window_placement.h"
+#include "panel/trend_readout.h"
 #include "res/resource.h"
 
 #include <wx/choice.h>
@@ -14,6 +18,7 @@
 #include <wx/filename.h>
 #include <wx/graphics.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
 
 #include <gtk/gtk.h>
 
@@ -28,11 +33,17 @@ namespace {
 
 wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
 
-const wxColour kGrid(0xD8, 0xD8, 0xD8);
-const wxColour kFrame(0x90, 0x90, 0x90);
-const wxColour kText(0x30, 0x30, 0x30);
-const wxColour kTemperature(0xC0, 0x39, 0x2B);
-const wxColour kAnalog(0x1F, 0x5F, 0xAF);
+// The charts in the order of m_readouts.
+constexpr TrendValue kValues[] = {TrendValue::Temperature, TrendValue::Analog};
+
+// A field's colours in the current theme, and what the charts draw from them.
+ChartColours ThemeChartColours() {
+    return ChartColoursFor(ThemeColour(wxSYS_COLOUR_WINDOW), ThemeColour(wxSYS_COLOUR_WINDOWTEXT));
+}
+
+wxColour SeriesColour(const ChartColours& colours, TrendValue value) {
+    return ToWx(value == TrendValue::Temperature ? colours.temperature : colours.analog);
+}
 
 }  // namespace
 
@@ -49,9 +60,21 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
     m_chart = controls.at(IDC_TREND_CHART);
     m_span = dynamic_cast<wxChoice*>(controls.at(IDC_TREND_SPAN));
     m_span->SetSelection(static_cast<int>(kDefaultTrendSpan));
+    // The latest values, over the chart's right margin; UpdateReadouts
+    // places them where the layout leaves room.
+    for (std::size_t i = 0; i < std::size(kValues); ++i) {
+        m_readouts[i] = new wxStaticText(m_chart, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                         wxST_NO_AUTORESIZE);
+        m_readouts[i]->SetFont(LatestFont());
+        SetAccessibleName(*m_readouts[i], ChartName(kValues[i]));
+    }
 
     m_chart->SetBackgroundStyle(wxBG_STYLE_PAINT);  // the paint handler covers it all
     m_chart->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaintChart(); });
+    m_chart->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+        UpdateReadouts();
+        e.Skip();
+    });
     m_span->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Redraw(); });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSave(); }, IDC_TREND_SAVE);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -59,6 +82,10 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
         Redraw();
     }, IDC_TREND_CLEAR);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
+    Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& e) {
+        Redraw();  // in the new theme's colours
+        e.Skip();
+    });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
         if (e.GetKeyCode() == WXK_ESCAPE) Close();
         else e.Skip();
@@ -68,6 +95,7 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
     GtkWindowGroup* group = gtk_window_group_new();
     gtk_window_group_add_window(group, GTK_WINDOW(GetHandle()));
     g_object_unref(group);  // the window keeps it
+    UpdateReadouts();
 
     PlaceBeside(*panel);
 }
@@ -87,18 +115,51 @@ WxTrendWindow::~WxTrendWindow() {
     if (m_closed) m_closed();
 }
 
-void WxTrendWindow::Redraw() { m_chart->Refresh(false); }
+void WxTrendWindow::Redraw() {
+    UpdateReadouts();
+    m_chart->Refresh(false);
+}
+
+const TrendSpan& WxTrendWindow::Span() const {
+    return TrendSpans()[static_cast<std::size_t>(std::max(m_span->GetSelection(), 0))];
+}
+
+void WxTrendWindow::UpdateReadouts() {
+    const ChartColours colours = ThemeChartColours();
+    const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsRenderer::GetDefaultRenderer()->CreateMeasuringContext());
+    const TimeAxis time = MakeTimeAxis(m_series, Span(), ClockOffsetAt(std::time(nullptr)));
+    const ValueAxis temperature = TemperatureAxis(m_series, time.from, time.to);
+    const ValueAxis analog = AnalogAxis();
+    const TrendTextSizes sizes = MeasureTexts(*gc, {&temperature, &analog});
+    const wxSize area = m_chart->GetClientSize();
+    const TrendLayout layout = LayOutCharts(area.x, area.y, sizes);
+    for (std::size_t i = 0; i < std::size(kValues); ++i) {
+        wxStaticText& label = *m_readouts[i];
+        // Only what changed: a label's new text lays the window out again.
+        const wxString text = FromUtf8(LatestText(m_series, kValues[i]));
+        if (label.GetLabelText() != text) label.SetLabelText(text);
+        const wxColour colour = SeriesColour(colours, kValues[i]);
+        if (label.GetForegroundColour() != colour) label.SetForegroundColour(colour);
+        SetAccessibleDescription(label, RangeText(m_series, kValues[i], Span()));
+        const PlotRect& plot = i == 0 ? layout.temperature : layout.analog;
+        const wxSize best = label.GetBestSize();
+        const wxRect place(static_cast<int>(std::lround(plot.Right() + 2 * kLabelGap)),
+                           static_cast<int>(std::lround(plot.y + (plot.h - best.y) / 2)),
+                           std::max(static_cast<int>(std::ceil(sizes.latestWidth)), best.x), best.y);
+        if (label.GetRect() != place) label.SetSize(place);
+    }
+}
 
 void WxTrendWindow::OnPaintChart() {
     wxPaintDC dc(m_chart);  // GTK3 buffers the window's painting itself
     std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
     if (!gc) return;
-    const TrendSpan& span = TrendSpans()[static_cast<std::size_t>(std::max(m_span->GetSelection(), 0))];
-    PaintCharts(*gc, m_chart->GetClientSize(), m_chart->GetContentScaleFactor(), span);
+    PaintCharts(*gc, m_chart->GetClientSize(), m_chart->GetContentScaleFactor(), Span());
 }
 
 void WxTrendWindow::PaintCharts(wxGraphicsContext& gc, wxSize size, double scale, const TrendSpan& span) {
-    gc.SetBrush(*wxWHITE_BRUSH);
+    const ChartColours colours = ThemeChartColours();
+    gc.SetBrush(wxBrush(ToWx(colours.background)));
     gc.SetPen(*wxTRANSPARENT_PEN);
     gc.DrawRectangle(0, 0, size.x, size.y);
 
@@ -106,11 +167,11 @@ void WxTrendWindow::PaintCharts(wxGraphicsContext& gc, wxSize size, double scale
     const ValueAxis temperature = TemperatureAxis(m_series, time.from, time.to);
     const ValueAxis analog = AnalogAxis();
     const TrendLayout layout = LayOutCharts(size.x, size.y, MeasureTexts(gc, {&temperature, &analog}));
-    DrawChart(gc, layout.temperature, temperature, time, TrendValue::Temperature, kTemperature, scale);
-    DrawChart(gc, layout.analog, analog, time, TrendValue::Analog, kAnalog, scale);
+    DrawChart(gc, layout.temperature, temperature, time, TrendValue::Temperature, colours, scale);
+    DrawChart(gc, layout.analog, analog, time, TrendValue::Analog, colours, scale);
 
     // The shared time axis, under the lower chart.
-    gc.SetFont(m_chart->GetFont(), kText);
+    gc.SetFont(m_chart->GetFont(), ToWx(colours.text));
     const PlotRect& plot = layout.analog;
     double w = 0, h = 0;
     for (const std::int64_t t : time.grid) {
@@ -134,14 +195,14 @@ wxFont WxTrendWindow::LatestFont() const {
 TrendTextSizes WxTrendWindow::MeasureTexts(wxGraphicsContext& gc, std::initializer_list<const ValueAxis*> axes) const {
     TrendTextSizes sizes;
     double w = 0, h = 0;
-    gc.SetFont(m_chart->GetFont(), kText);
+    gc.SetFont(m_chart->GetFont(), *wxBLACK);  // measured only
     for (const ValueAxis* axis : axes)
         for (const double v : axis->grid) {
             gc.GetTextExtent(FromUtf8(AxisLabel(*axis, v)), &w, &h);
             sizes.valueLabelWidth = std::max(sizes.valueLabelWidth, w);
             sizes.lineHeight = std::max(sizes.lineHeight, h);
         }
-    gc.SetFont(LatestFont(), kText);
+    gc.SetFont(LatestFont(), *wxBLACK);
     for (const std::string& text : {std::string(kLatestReserve), LatestText(m_series, TrendValue::Temperature),
                                     LatestText(m_series, TrendValue::Analog)}) {
         gc.GetTextExtent(FromUtf8(text), &w, &h);
@@ -151,19 +212,20 @@ TrendTextSizes WxTrendWindow::MeasureTexts(wxGraphicsContext& gc, std::initializ
 }
 
 void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
-                              const TimeAxis& time, TrendValue value, const wxColour& colour,
+                              const TimeAxis& time, TrendValue value, const ChartColours& colours,
                               double scale) {
+    const wxColour colour = SeriesColour(colours, value);
     const double hair = 1 / scale;  // one device pixel
     const auto yOf = [&](double v) { return ToPixel(v, axis.lo, axis.hi, plot.Bottom(), plot.y); };
     const auto xOf = [&](std::int64_t t) {
         return ToPixel(static_cast<double>(t), static_cast<double>(time.from),
                        static_cast<double>(time.to), plot.x, plot.Right());
     };
-    gc.SetFont(m_chart->GetFont(), kText);
+    gc.SetFont(m_chart->GetFont(), ToWx(colours.text));
     double w = 0, h = 0;
 
     // Grid and value labels.
-    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(kGrid).Width(hair)));
+    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(ToWx(colours.grid)).Width(hair)));
     for (const double v : axis.grid) {
         const double y = SnapToPixel(yOf(v), scale);
         gc.StrokeLine(plot.x, y, plot.Right(), y);
@@ -175,18 +237,15 @@ void WxTrendWindow::DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const
         const double x = SnapToPixel(xOf(t), scale);
         gc.StrokeLine(x, plot.y, x, plot.Bottom());
     }
-    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(kFrame).Width(hair)));
+    gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(ToWx(colours.frame)).Width(hair)));
     gc.SetBrush(*wxTRANSPARENT_BRUSH);
     const double left = SnapToPixel(plot.x, scale), top = SnapToPixel(plot.y, scale);
     gc.DrawRectangle(left, top, SnapToPixel(plot.Right(), scale) - left,
                      SnapToPixel(plot.Bottom(), scale) - top);
 
-    // Title above, latest value beside.
+    // The title above; the latest value beside is a label of its own.
     gc.DrawText(FromUtf8(value == TrendValue::Temperature ? kTemperatureTitle : kAnalogTitle), plot.x,
                 plot.y - h - 4);
-    gc.SetFont(LatestFont(), colour);
-    gc.DrawText(FromUtf8(LatestText(m_series, value)), plot.Right() + 2 * kLabelGap,
-                plot.y + plot.h / 2 - h);
 
     // The line, kept inside its plot.
     gc.PushState();

@@ -6,6 +6,15 @@
 //  [X] Two charts on one time axis, drawn with wxGraphicsContext (cairo):
 //      antialiased lines, grid lines on whole device pixels at the window's
 //      content scale, so they stay sharp at 1x and 2x.
+//  [X] In the theme's colours: a field's background and text, the grid,
+//      frame and lines picked from them (panel/theme_colours.h), read at
+//      every paint, so a dark or high-contrast theme has dark or
+//      high-contrast charts.
+//  [X] Each chart's latest value is a real label beside it, which is what a
+//      screen reader reads as the chart: named "Temperatura" or "Ingresso
+//      analogico", its text the value, its description the span's lowest
+//      and highest values (panel/trend_readout.h), rewritten on each tick
+//      without being announced.
 //  [X] The span choice (1, 10, 60 minutes; 10 at the start) redraws.
 //  [X] "Salva CSV..." asks for a file and writes the series there; a
 //      file that cannot be saved is reported with its name and the reason.
@@ -34,6 +43,8 @@
 
 class wxChoice;
 class wxGraphicsContext;
+class wxStaticText;
+struct ChartColours;
 struct PlotRect;
 struct TrendSpan;
 struct TrendTextSizes;
@@ -60,10 +71,13 @@ public:
 private:
     void PlaceBeside(const wxWindow& panel);
     void OnPaintChart();
+    const TrendSpan& Span() const;
     wxFont LatestFont() const;
     TrendTextSizes MeasureTexts(wxGraphicsContext& gc, std::initializer_list<const ValueAxis*> axes) const;
     void DrawChart(wxGraphicsContext& gc, const PlotRect& plot, const ValueAxis& axis,
-                   const TimeAxis& time, TrendValue value, const wxColour& colour, double scale);
+                   const TimeAxis& time, TrendValue value, const ChartColours& colours, double scale);
+    // The latest values' labels: their text, colour, description and place.
+    void UpdateReadouts();
     void OnSave();
     void SaveAs();
 
@@ -73,6 +87,7 @@ private:
     RunModal m_runModal;
     wxWindow* m_chart = nullptr;
     wxChoice* m_span = nullptr;
+    wxStaticText* m_readouts[2] = {};  // the temperature's and the analog input's
 };
 
 #endif

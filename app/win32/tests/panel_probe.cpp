@@ -16,13 +16,20 @@
 //                          the panel owns); the frames included
 //   panel_probe click ID   clicks the panel's button ID (BM_CLICK), for a
 //                          button the trend window may cover on the screen
-// Exits 1 when no panel is shown. It reads pixels, as the panel's DPI
+//   panel_probe trend      the same lines for the trend window "Andamento"
+//   panel_probe ink ID     "text<TAB>ink<TAB>overhang" of control ID's text
+//                          drawn here, unclipped, in the font DS_SHELLFONT
+//                          gives dialogs: the pixels from its first inked
+//                          column to its last, and how many of them lie
+//                          past the end of its advance
+// Exits 1 when no such window is shown. It reads pixels, as the panel's DPI
 // makes them, not a DPI-unaware process's scaled copy.
 #include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,15 +67,52 @@ void PrintWindows(HWND panel) {
         ::GetWindowRect(w, &r);
         std::printf("trend\t%s\t%u\n", Place(r).c_str(), WindowDpi(w));
     }
+
+// The ink of `text` drawn black on white, unclipped, in the dialogs' font.
+void PrintInk(const std::wstring& text) {
+    const HDC screen = ::GetDC(nullptr);
+    const HDC dc = ::CreateCompatibleDC(screen);
+    const HFONT font = ::CreateFontW(-::MulDiv(8, ::GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE,
+                                     FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg 2");
+    const HGDIOBJ oldFont = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    constexpr int kMargin = 16;  // room for overhangs on both sides
+    const int width = size.cx + 2 * kMargin, height = size.cy;
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutW(dc, kMargin, 0, text.c_str(), static_cast<int>(text.size()));
+    int first = -1, last = -1;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (::GetPixel(dc, x, y) != RGB(0xFF, 0xFF, 0xFF)) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    std::printf("%s\t%d\t%d\n", Utf8(text).c_str(), first < 0 ? 0 : last - first + 1,
+                last < 0 ? 0 : std::max(0, last + 1 - (kMargin + static_cast<int>(size.cx))));
+    ::SelectObject(dc, oldBitmap);
+    ::SelectObject(dc, oldFont);
+    ::DeleteObject(bitmap);
+    ::DeleteObject(font);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     DeclareDpiAwareness();
-    const HWND panel = ::FindWindowW(L"#32770", L"Velmora");
+    const bool trend = argc > 1 && std::strcmp(argv[1], "trend") == 0;
+    const HWND panel = ::FindWindowW(L"#32770", trend ? L"Andamento" : L"Velmora");
     if (panel == nullptr) {
-        std::fprintf(stderr, "no panel window\n");
+        std::fprintf(stderr, trend ? "no trend window\n" : "no panel window\n");
         return 1;
     }
     if (argc > 1 && std::strcmp(argv[1], "endsession") == 0) {
@@ -85,6 +129,10 @@ int main(int argc, char** argv) {
     }
     if (argc > 1 && std::strcmp(argv[1], "windows") == 0) {
         PrintWindows(panel);
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "ink") == 0) {
+        PrintInk(AskText(::GetDlgItem(panel, std::atoi(argv[2]))));
         return 0;
     }
     GUITHREADINFO thread{};

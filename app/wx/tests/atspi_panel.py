@@ -10,7 +10,12 @@
 #   atspi_panel.py NAME list I   the entries of control I's list, one a line
 #   atspi_panel.py NAME do I     control I's first action (press, toggle, pop up)
 #   atspi_panel.py NAME set I T  writes T into control I's editor (a combo's entry)
+#   atspi_panel.py NAME hidden I how many pixels of control I's editor text
+#                                lie out of sight: how far the text moves to
+#                                bring its end into view with the caret, 0
+#                                when it shows whole
 import sys
+import time
 
 import pyatspi
 
@@ -61,6 +66,18 @@ def find_panel(acc):
     return None
 
 
+def first_char_x(editor, caret):
+    text = editor.queryText()
+    text.setCaretOffset(caret)
+    time.sleep(0.3)  # the field scrolls to the caret when it next lays out
+    return text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)[0]
+
+
+def hidden(editor):
+    end = editor.queryText().characterCount
+    return first_char_x(editor, 0) - first_char_x(editor, end)
+
+
 def main():
     app = program(sys.argv[1])
     panel = find_panel(app)
@@ -76,6 +93,8 @@ def main():
             control.queryAction().doAction(0)
         elif sys.argv[2] == "set":
             editor_of(control).queryEditableText().setTextContents(sys.argv[4])
+        elif sys.argv[2] == "hidden":
+            print(hidden(editor_of(control)))
         return
     for i in range(panel.childCount):
         c = panel.getChildAtIndex(i)

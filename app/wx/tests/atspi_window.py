@@ -6,7 +6,7 @@ import sys
 
 import pyatspi
 
-from atspi_program import program
+from atspi_program import program, shown_windows
 
 
 def controls(acc, out):
@@ -24,10 +24,9 @@ def controls(acc, out):
 
 def main():
     app = program(sys.argv[1])
-    windows = [app.getChildAtIndex(i) for i in range(app.childCount)]
-    shown = [w for w in windows if w is not None and w.name == sys.argv[2]
-             and w.getState().contains(pyatspi.STATE_SHOWING)]
+    shown = shown_windows(app, sys.argv[2])
     if not shown:
+        windows = [app.getChildAtIndex(i) for i in range(app.childCount)]
         names = ", ".join(w.name for w in windows if w is not None)
         sys.exit(f"no window titled {sys.argv[2]} in {sys.argv[1]} (its windows: {names})")
     print(f"windows\t{len(shown)}")

@@ -4,6 +4,7 @@
 #  - every control whose text does not say what it is has its Italian name;
 #  - the port combo's description (its tooltip) is the whole text of its
 #    field, long names included, and follows what is typed;
+#  - the usual port names show whole in the port combo's field;
 #  - the open drop-down lists COM1..COM10, then the ports present now;
 #  - a pressed LED toggle is reported pressed, and on the screen it differs
 #    from a released one by a contrast of 3:1 or more.
@@ -66,6 +67,17 @@ for text in "$long" COM3; do
     await 0 4 "$text" || fail "the port field does not hold '$text'"
     await 0 7 "$text" || fail "the port combo's description is '$(field 0 7)', not '$text'"
 done
+
+# The usual names whole in the field: its text need not move to show its end.
+for text in /dev/pts/2 /dev/ttyACM0 /dev/ttyUSB0 COM10; do
+    $atspi set 0 "$text"
+    await 0 4 "$text" || fail "the port field does not hold '$text'"
+    out=$($atspi hidden 0)
+    [ "$out" = 0 ] || fail "'$text' does not show whole in the port field: $out pixels out of sight"
+done
+echo "port names shown whole: /dev/pts/2 /dev/ttyACM0 /dev/ttyUSB0 COM10"
+$atspi set 0 COM3
+await 0 4 COM3 || fail "the port field does not hold COM3"
 
 # The drop-down, opened: the fixed entries, then the ports present now.
 $atspi do 0

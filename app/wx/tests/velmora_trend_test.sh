@@ -5,6 +5,10 @@
 #    screen, and clear of the panel where there is room;
 #  - the system menu stand-in's "Andamento..." opens it, read back through
 #    the accessibility bus; the item again brings the same window forward;
+#  - each chart is read as a screen reader reads it: a label named
+#    "Temperatura" or "Ingresso analogico" whose text is the latest value,
+#    rewritten on each tick, and whose description is the span's lowest
+#    and highest values;
 #  - the board's values, changed while the poll runs, reach the CSV that
 #    "Salva CSV..." writes through the file chooser, with gaps where an
 #    acquisition was off; "Azzera" starts the series anew;
@@ -16,6 +20,7 @@ here=$(dirname "$0")
 . "$here/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 window_of="/usr/bin/python3 $(realpath "$here/atspi_window.py") velmora"
+charts="/usr/bin/python3 $(realpath "$here/atspi_charts.py") velmora"
 set_value="/usr/bin/python3 $(realpath "$here/atspi_set_value.py") velmora-board"
 temperature_field="/usr/bin/python3 $(realpath "$here/atspi_field.py") velmora-board"
 mkdir -p "$shots"
@@ -124,6 +129,30 @@ for i in $(seq 0 29); do
     [ "$i" = 15 ] && click_dlu "$panel" 126 152 46 10
     sleep 1
 done
+# Below and above every value so far, one after the other: the span's
+# lowest and highest.
+# Field $2 (3 text, 4 description) of the chart named $1.
+chart() { $charts 2>/dev/null | awk -F'\t' -v n="$1" -v f="$2" '$1 == "chart" && $2 == n { print $f }'; }
+# Waits up to 5 s for chart $1's text to be $2.
+await_chart() {
+    for _ in $(seq 25); do [ "$(chart "$1" 3)" = "$2" ] && return 0; sleep 0.2; done
+    return 1
+}
+for values in "19.5 5" "26.3 1000"; do
+    read -r temperature analog <<<"$values"
+    $set_value "spin button" "$temperature"
+    $set_value slider "$analog"
+    await_chart Temperatura "$temperature°C" ||
+        fail "the chart Temperatura reads '$(chart Temperatura 3)', not $temperature°C"
+    await_chart "Ingresso analogico" "$analog" ||
+        fail "the chart Ingresso analogico reads '$(chart "Ingresso analogico" 3)', not $analog"
+done
+$charts
+[ "$(chart Temperatura 4)" = "minimo 19.5°C, massimo 26.3°C nell'ultimo minuto" ] ||
+    fail "the chart Temperatura is described as '$(chart Temperatura 4)'"
+[ "$(chart "Ingresso analogico" 4)" = "minimo 5, massimo 1000 nell'ultimo minuto" ] ||
+    fail "the chart Ingresso analogico is described as '$(chart "Ingresso analogico" 4)'"
+
 xdotool windowmove "$trend" 0 480
 sleep 1.2
 import -window "$trend" "$shots/trend.png"

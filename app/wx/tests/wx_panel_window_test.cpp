@@ -1,10 +1,12 @@
 // The wxWidgets panel window with the real panel behind it, on a real X
 // display (the test runs under Xvfb).
 #include "app/wx/wx_about_box.h"
+#include "app/wx/wx_gtk_style.h"
 #include "app/wx/wx_panel_window.h"
 #include "app/wx/wx_port_watch.h"
 #include "app/wx/wx_toolkit.h"
 #include "link/port_discovery.h"
+#include "panel/colour_contrast.h"
 #include "res/dialog_templates.h"
 #include "res/port_list.h"
 #include "res/resource.h"
@@ -137,6 +139,55 @@ TEST_F(WxPanel, ARowEditorRefusesTypingPastTheLimitButKeepsLongerTextItWasGiven)
 TEST_F(WxPanel, StaticTextsShowAnAmpersandFromTheBoard) {
     window->SetText(IDC_ANALOG, "1&2");
     EXPECT_EQ(window->GetText(IDC_ANALOG), "1&2");
+}
+
+// The colour most pixels of `control` have, as GTK draws it now.
+Rgb DrawnFace(wxWindow& control) {
+    GtkWidget* widget = control.GetHandle();
+    const int w = gtk_widget_get_allocated_width(widget), h = gtk_widget_get_allocated_height(widget);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_t* cr = cairo_create(surface);
+    gtk_widget_draw(widget, cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    std::map<std::uint32_t, int> count;
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) ++count[*reinterpret_cast<const std::uint32_t*>(data + y * stride + 4 * x) & 0xFFFFFF];
+    cairo_surface_destroy(surface);
+    const std::uint32_t most = std::ranges::max_element(count, {}, &std::pair<const std::uint32_t, int>::second)->first;
+    return {static_cast<std::uint8_t>(most >> 16), static_cast<std::uint8_t>(most >> 8), static_cast<std::uint8_t>(most)};
+}
+
+void SettleGtk() {
+    for (int i = 0; i < 20; ++i) {
+        while (g_main_context_iteration(nullptr, FALSE)) {}
+        wxMilliSleep(10);
+    }
+}
+
+TEST_F(WxPanel, APressedToggleStandsOutInTheThemeAndAfterTheThemeChanges) {
+    ApplyToggleColours();  // as the program does at its start
+    window->Show();
+    window->SetCheck(IDC_CHK_LED1, true);
+    window->EnableControl(IDC_CHK_LED1, true);
+    window->EnableControl(IDC_CHK_LED2, true);
+    GtkSettings* settings = gtk_settings_get_default();
+    gchar* before = nullptr;
+    g_object_get(settings, "gtk-theme-name", &before, nullptr);
+    // A light theme, then a dark one: the dark blue that stands out on the
+    // first would not on the second.
+    for (const char* theme : {"Adwaita", "HighContrastInverse"}) {
+        g_object_set(settings, "gtk-theme-name", theme, nullptr);
+        SettleGtk();
+        const Rgb pressed = DrawnFace(*Control(IDC_CHK_LED1)), released = DrawnFace(*Control(IDC_CHK_LED2));
+        EXPECT_GE(ContrastRatio(pressed, released), 3.0)
+            << theme << ": " << HexText(pressed) << " pressed, " << HexText(released) << " released";
+    }
+    g_object_set(settings, "gtk-theme-name", before, nullptr);
+    g_free(before);
+    SettleGtk();
 }
 
 TEST_F(WxPanel, SelectingAComboEntryShowsItsWholeText) {
