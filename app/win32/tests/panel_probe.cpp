@@ -67,6 +67,7 @@ void PrintWindows(HWND panel) {
         ::GetWindowRect(w, &r);
         std::printf("trend\t%s\t%u\n", Place(r).c_str(), WindowDpi(w));
     }
+}
 
 // The ink of `text` drawn black on white, unclipped, in the dialogs' font.
 void PrintInk(const std::wstring& text) {
