@@ -140,7 +140,7 @@ await_chart() {
 }
 for values in "19.5 5" "26.3 1000"; do
     read -r temperature analog <<<"$values"
-    $set_value "spin button" "$temperature"
+    set_temperature "$temperature"
     $set_value slider "$analog"
     await_chart Temperatura "$temperature°C" ||
         fail "the chart Temperatura reads '$(chart Temperatura 3)', not $temperature°C"
