@@ -41,6 +41,8 @@ steps=(
 for step in "${steps[@]}"; do
     read -r key want on <<<"$step"
     keys "$key"
+    # A loaded machine may take longer than the pause to move the focus.
+    for _ in $(seq 25); do [ "$(focused)" = "$want" ] && break; sleep 0.2; done
     [ "$(focused)" = "$want" ] || fail "after $key the focus is on control '$(focused)', not $want"
     [ "$(field "$ON" 2)" = "$on" ] || fail "after $key On's enabled state is not $on"
 done
