@@ -1,7 +1,8 @@
 // Figures for the link and the poll against the simulated board answering
-// at once: system calls and heap allocations per command, the panel's own
-// time in a tick with both acquisitions, and how long a silent board holds
-// one tick. Prints a table; asserts nothing.
+// at once: system calls and heap allocations per command (on a link of its
+// own, then the same request with an observer that records nothing), the
+// panel's own time in a tick with both acquisitions, and how long a silent
+// board holds one tick. Prints a table; asserts nothing.
 #include "link/board_commands.h"
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"
@@ -84,6 +85,19 @@ struct Counts {
     double writes, reads, polls, flushes, allocs;
 };
 
+// The port operations, as the link's own calls make them.
+struct BenchLink : CSerialLink {
+    using CSerialLink::ReadPort;
+    using CSerialLink::WritePort;
+    using CSerialLink::m_szBuffer;
+};
+
+// Sees every event and keeps none: what building them costs.
+struct NullObserver : LinkObserver {
+    long events = 0;
+    void OnLinkEvent(const LinkEvent&) override { ++events; }
+};
+
 Counts Measure(const std::function<void()>& body, int repeat) {
     g_writes = g_reads = g_polls = g_flushes = g_allocs = 0;
     g_counting = true;
@@ -99,16 +113,13 @@ int main() {
     t_mainThread = true;
     sim::SimBoard board;
     if (!board.Ok()) return 1;
-    FakeView view;
-    CPanelDlg dlg(view);
-    dlg.OnInitDialog();
-    view.text[IDC_COMBO_PORT] = board.Path();
-    dlg.OnEvent({PanelEventKind::Click, IDC_BTN_ON});
-    if (dlg.m_hComm == port::kNoPort) {
+    BenchLink link;
+    if (!link.Connect(board.Path()).opened) {
         std::fprintf(stderr, "cannot connect to the simulated board\n");
         return 1;
     }
-    unsigned char* buf = dlg.m_szBuffer;
+    unsigned char* buf = link.m_szBuffer;
+    NullObserver observer;
     const std::string text = "Riga di prova con è e °";
 
     struct Row {
@@ -116,11 +127,17 @@ int main() {
         std::function<void()> body;
     };
     const std::vector<Row> commands = {
-        {"layout \"c\"", [&] { dlg.WritePort(CmdLayout({buf, 512})); }},
-        {"locate row 1", [&] { dlg.WritePort(CmdLocate({buf, 512}, 1)); }},
-        {"text, 40 columns", [&] { dlg.WritePort(CmdText({buf, 512}, text, 40)); }},
-        {"switch LED 1 off", [&] { dlg.WritePort(CmdSwitch({buf, 512}, Output::Led1, false)); }},
-        {"analog \"a\" + read 4", [&] { dlg.WritePort(CmdAnalog({buf, 512})); dlg.ReadPort(4); }},
+        {"layout \"c\"", [&] { link.WritePort(CmdLayout({buf, 512})); }},
+        {"locate row 1", [&] { link.WritePort(CmdLocate({buf, 512}, 1)); }},
+        {"text, 40 columns", [&] { link.WritePort(CmdText({buf, 512}, text, 40)); }},
+        {"switch LED 1 off", [&] { link.WritePort(CmdSwitch({buf, 512}, Output::Led1, false)); }},
+        {"analog \"a\" + read 4", [&] { link.WritePort(CmdAnalog({buf, 512})); link.ReadPort(4); }},
+        {"analog request", [&] { link.ReadAnalog(); }},
+        {"analog request, observed", [&] {
+             link.SetObserver(&observer);
+             link.ReadAnalog();
+             link.SetObserver(nullptr);
+         }},
     };
     std::printf("%-26s %8s %8s %8s %8s %8s\n", "per command", "write()", "read()", "poll()", "tcflush()",
                 "new");
@@ -130,6 +147,17 @@ int main() {
                     c.flushes, c.allocs);
         // Let the board read what came, so no reply waits behind a flood.
         ::poll(nullptr, 0, 50);
+    }
+    link.ClosePort();
+
+    FakeView view;
+    CPanelDlg dlg(view);
+    dlg.OnInitDialog();
+    view.text[IDC_COMBO_PORT] = board.Path();
+    dlg.OnEvent({PanelEventKind::Click, IDC_BTN_ON});
+    if (!dlg.Link().IsOpen()) {
+        std::fprintf(stderr, "the panel cannot connect to the simulated board\n");
+        return 1;
     }
 
     // A tick with both acquisitions, the board answering at once.
@@ -163,6 +191,5 @@ int main() {
     const double silent = Ms(Clock::now() - start);
     std::printf("\nsilent board, one tick: %.1f ms = %.2f x the read bound of %d ms (target <= 2)\n",
                 silent, silent / port::kReadBoundMs, port::kReadBoundMs);
-    dlg.ClosePort();
     return 0;
 }

@@ -58,6 +58,11 @@ void RestoreState(Handle h, const Settings& saved);
 // Drops what the port has received and nobody has read yet.
 void DiscardInput(Handle h);
 
+// Takes up to `count` bytes the port has received and nobody has read,
+// without waiting: 0 when none is there. For a discard that says what it
+// dropped.
+std::uint32_t TakeWaiting(Handle h, unsigned char* data, std::uint32_t count);
+
 // How a transfer ended. Gone: the OS says the device has left (a hang-up,
 // an unplugged adapter); only a new open can bring it back. A board that is
 // merely slow or silent is never Gone.

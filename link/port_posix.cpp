@@ -126,6 +126,16 @@ void RestoreState(Handle h, const Settings& saved) {
 
 void DiscardInput(Handle h) { ::tcflush(Fd(h), TCIFLUSH); }
 
+std::uint32_t TakeWaiting(Handle h, unsigned char* data, std::uint32_t count) {
+    // The port is open non-blocking: a read with nothing there gives EAGAIN.
+    for (;;) {
+        const ssize_t n = ::read(Fd(h), data, count);
+        if (n > 0) return static_cast<std::uint32_t>(n);
+        if (n < 0 && errno == EINTR) continue;
+        return 0;
+    }
+}
+
 Io Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     written = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteBoundMs);

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 namespace port {
@@ -107,6 +108,16 @@ void RestoreState(Handle h, const Settings& saved) {
 }
 
 void DiscardInput(Handle h) { ::PurgeComm(H(h), PURGE_RXCLEAR); }
+
+std::uint32_t TakeWaiting(Handle h, unsigned char* data, std::uint32_t count) {
+    // Only what the driver already holds, so the read returns at once.
+    DWORD errors = 0;
+    COMSTAT stat{};
+    if (::ClearCommError(H(h), &errors, &stat) == FALSE || stat.cbInQue == 0) return 0;
+    DWORD n = 0;
+    if (::ReadFile(H(h), data, std::min<DWORD>(count, stat.cbInQue), &n, nullptr) == FALSE) return 0;
+    return n;
+}
 
 Io Write(Handle h, const unsigned char* data, std::uint32_t count, std::uint32_t& written) {
     DWORD n = 0;

@@ -2,6 +2,7 @@
 // the port. None of them sends anything to the board.
 #include "panel/panel_dlg.h"
 
+#include "panel/port_error_text.h"
 #include "res/resource.h"
 
 void CPanelDlg::OnBtnOn() {
@@ -11,18 +12,13 @@ void CPanelDlg::OnBtnOn() {
 }
 
 bool CPanelDlg::Connect(Report report) {
-    const auto fail = [&](std::string_view text) {
-        if (report == Report::Yes) ShowPortError(text);
+    // The link takes its own copy of the name: the combo's text may change
+    // while the port is open.
+    const ConnectResult result = m_link.Connect(m_strPort);
+    if (!result.opened) {
+        if (report == Report::Yes) ShowPortError(PortErrorText(result.failedStep));
         return false;
-    };
-    m_pszPortName = m_strPort.c_str();
-    if (!OpenPort()) return fail(kErrCreateFile);
-    switch (ConfigureLine()) {
-    case ConfigureResult::GetStateFailed: return fail(kErrGetCommState);
-    case ConfigureResult::SetStateFailed: return fail(kErrSetCommState);
-    case ConfigureResult::Ok: break;
     }
-    DiscardInput();  // what the board sent before we listened answers nothing of ours
     m_strOpenPort = m_strPort;
     ApplyEnableSet(ConnectedSet());
     return true;
@@ -33,10 +29,10 @@ void CPanelDlg::OnBtnOff() {
     m_bAcquireTemp = 0;
     m_bAcquireAnalog = 0;
     ExchangeData(Exchange::ToControls);
-    ClosePort();
+    m_link.ClosePort();
 }
 
 void CPanelDlg::OnCancel() {
-    if (ProbePort()) ClosePort();
+    if (m_link.ProbePort()) m_link.ClosePort();
     m_view.EndDialog(IDCANCEL);
 }

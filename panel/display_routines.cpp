@@ -2,7 +2,7 @@
 // layout and text.
 #include "panel/panel_dlg.h"
 
-#include "link/board_commands.h"
+#include "panel/port_error_text.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -31,16 +31,16 @@ void CPanelDlg::OnBtnLayout() {
     const auto it = std::ranges::find(kColumnsChoices, m_strColumns, &ColumnsChoice::text);
     if (it != std::end(kColumnsChoices)) m_nColumns = it->columns;
     ExchangeData(Exchange::ToControls);
-    if (!WritePort(CmdLayout(m_szBuffer))) ShowPortError(kErrWriteFile);
+    if (!m_link.Layout()) ShowPortError(PortErrorText(LinkStep::Write));
 }
 
 void CPanelDlg::WriteRow(const RowLine& line) {
     ExchangeData(Exchange::ToStore);
-    if (!WritePort(CmdLocate(m_szBuffer, line.row))) {
-        ShowPortError(kErrWriteFile);
+    if (!m_link.Locate(line.row)) {
+        ShowPortError(PortErrorText(LinkStep::Write));
         if (line.stopOnLocateFailure) return;
     }
-    if (!WritePort(CmdText(m_szBuffer, this->*line.text, m_nColumns))) ShowPortError(kErrWriteFile);
+    if (!m_link.Text(this->*line.text, m_nColumns)) ShowPortError(PortErrorText(LinkStep::Write));
 }
 
 // Row 1 reports a failed locate write as rows 2 and 3 do; only row 4 stops there.

@@ -41,7 +41,7 @@ bool CPanelDlg::OnInitDialog() {
 
 void CPanelDlg::ShowPortError(std::string_view text) {
     // A board that left fails every write that follows: say it once.
-    if (m_bPortGone) {
+    if (m_link.PortGone()) {
         if (m_bGoneReported) return;
         m_bGoneReported = true;
     }

@@ -1,6 +1,7 @@
 // CPanelDlg: the panel's store, event table, data exchange, enable sets and
 // event routines. Platform-free: the window is reached through PanelView,
-// the port through the link fields it derives from CSerialLink.
+// the board through the one link it holds, whose failed steps it shows as
+// its Italian boxes.
 #ifndef VELMORA_PANEL_PANEL_DLG_H
 #define VELMORA_PANEL_PANEL_DLG_H
 
@@ -34,12 +35,13 @@ struct EventResult {
 
 enum class Exchange { ToStore, ToControls };
 
-class CPanelDlg : public CSerialLink {
+class CPanelDlg {
 public:
     using LocalTimeFn = std::function<LocalTime()>;
 
     explicit CPanelDlg(PanelView& view, LocalTimeFn localTime = SystemLocalTime);
-    ~CPanelDlg() override = default;
+    CPanelDlg(const CPanelDlg&) = delete;
+    CPanelDlg& operator=(const CPanelDlg&) = delete;
 
     // Run once when the window exists, before it is shown. True: the first
     // control of the tab order takes the focus.
@@ -50,7 +52,9 @@ public:
     // length rule (reported; the rest of the exchange still runs).
     bool ExchangeData(Exchange direction);
 
-    void ShowPortError(std::string_view text) override;
+    // Shows one of the four failure texts in a modal box and returns when
+    // the user closes it.
+    void ShowPortError(std::string_view text);
     // Runs a modal window that the frontend opens by itself (the trend
     // window's file chooser) as the About box runs: the poll goes on under
     // it, a box met meanwhile waits until it closes, and the focus comes
@@ -59,7 +63,10 @@ public:
 
     static LocalTime SystemLocalTime();
 
-    // The store, in declaration order (the link fields come from the base).
+    // The link, read-only: whether a port is open, for a watcher or a test.
+    const CSerialLink& Link() const { return m_link; }
+
+    // The store, in declaration order.
     IconHandle m_hIcon = 0;
     std::int8_t m_nColumns = 0;  // not 8, 16, 20 or 40: the first exchange makes it 16
     std::string m_strRow1, m_strRow2, m_strRow3, m_strRow4;
@@ -140,7 +147,8 @@ private:
     // The system menu's items.
     void ShowAbout();
     void ShowTrend();
-    bool TickWrite(std::int32_t count);
+    // A tick's write failed: reported once, and the acquisitions released.
+    bool TickWriteFailed();
     bool RowTest(RowsTest test) const;
     void SelectByPrefix(int comboId, const std::string& text);
     void ReportRowTooLong(int rowIndex, int editId);
@@ -177,6 +185,9 @@ private:
 
     PanelView& m_view;
     LocalTimeFn m_localTime;
+    // The port, its buffer and the settings it is given back; closed when
+    // the panel goes.
+    CSerialLink m_link;
     int m_nOpenMessages = 0;
     // Open modal windows: the About box, the frontend's own (file chooser).
     int m_nOpenModalWindows = 0;

@@ -2,11 +2,12 @@
 // hidden hello read.
 #include "panel/panel_dlg.h"
 
-#include "link/board_commands.h"
+#include "panel/port_error_text.h"
 #include "panel/reply_values.h"
 #include "res/resource.h"
 
 #include <cstdio>
+#include <utility>
 
 bool CPanelDlg::OnTimer(unsigned, std::intptr_t) {
     // A tick inside an open message box would stack a second box or put its
@@ -19,8 +20,8 @@ void CPanelDlg::PollTick() {
     m_bInTick = true;
     ExchangeData(Exchange::ToStore);  // a too-long row is reported, the rest still read
     m_bInTick = false;
-    WatchPort();  // noticed even while nothing is acquired
-    if (m_bPortGone) return;
+    m_link.WatchPort();  // noticed even while nothing is acquired
+    if (m_link.PortGone()) return;
     Reconnect();
 
     const LocalTime now = m_localTime();
@@ -43,46 +44,44 @@ void CPanelDlg::PollTick() {
 
 bool CPanelDlg::ReadAcquisitions(TrendPoint& point, bool& read) {
     if (m_bAcquireAnalog == 1) {
-        DiscardInput();  // each request's reply, and nothing left from before
-        if (!TickWrite(CmdAnalog(m_szBuffer))) return false;
+        BoardReply reply = m_link.ReadAnalog();
+        if (!reply.written) return TickWriteFailed();
         read = true;
-        if (ReadPort(kAnalogReplyBytes)) {
-            m_strAnalog = ReplyText();
+        if (reply.read) {
+            m_strAnalog = std::move(reply.text);
             point.analog = ParseAnalog(m_strAnalog);
         }
     }
     if (m_bAcquireTemp == 1) {
-        DiscardInput();
-        if (!TickWrite(CmdTemperature(m_szBuffer, 0))) return false;
-        if (!TickWrite(CmdTemperature(m_szBuffer, 1))) return false;
+        BoardReply reply = m_link.ReadTemperature();
+        if (!reply.written) return TickWriteFailed();
         read = true;
-        if (ReadPort(kTemperatureReplyBytes)) {
-            m_strTemperature = ReplyText();
+        if (reply.read) {
+            m_strTemperature = std::move(reply.text);
             point.temperature = ParseTemperature(m_strTemperature);
         }
     }
     return true;
 }
 
-bool CPanelDlg::TickWrite(std::int32_t count) {
-    if (WritePort(count)) return true;
+bool CPanelDlg::TickWriteFailed() {
     // A board that is gone would otherwise be reported every second: release
     // both "Acquisisci" toggles so the next tick sends nothing; the user can
     // press them again.
     m_view.SetCheck(IDC_CHK_ACQ_ANALOG, false);
     m_view.SetCheck(IDC_CHK_ACQ_TEMP, false);
-    ShowPortError(kErrWriteFile);
+    ShowPortError(PortErrorText(LinkStep::Write));
     return false;
 }
 
 void CPanelDlg::OnChkAcqAnalog() {}  // the next exchange takes the new state in
 
 void CPanelDlg::OnBtnHello() {
-    DiscardInput();
-    if (!WritePort(CmdAnalog(m_szBuffer))) {
-        ShowPortError(kErrWriteFile);
+    BoardReply reply = m_link.Hello();
+    if (!reply.written) {
+        ShowPortError(PortErrorText(LinkStep::Write));
         return;
     }
-    if (ReadPort(static_cast<std::int32_t>(kBufferSize))) m_strAnalog = ReplyText();
+    if (reply.read) m_strAnalog = std::move(reply.text);
     ExchangeData(Exchange::ToControls);
 }

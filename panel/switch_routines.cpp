@@ -2,7 +2,7 @@
 // the flag as the store holds it (the state before the click).
 #include "panel/panel_dlg.h"
 
-#include "link/board_commands.h"
+#include "panel/port_error_text.h"
 
 struct CPanelDlg::SwitchLine {
     Output output;
@@ -12,7 +12,7 @@ struct CPanelDlg::SwitchLine {
 void CPanelDlg::Switch(const SwitchLine& line) {
     // Flag 1: the toggle was pressed and this click releases it.
     const bool switchOn = this->*line.flag != 1;
-    if (!WritePort(CmdSwitch(m_szBuffer, line.output, switchOn))) ShowPortError(kErrWriteFile);
+    if (!m_link.Switch(line.output, switchOn)) ShowPortError(PortErrorText(LinkStep::Write));
 }
 
 void CPanelDlg::OnChkLed1() { Switch({Output::Led1, &CPanelDlg::m_bLed1}); }

@@ -46,12 +46,14 @@ int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
     case PortChoice::Outcome::Chosen: break;
     }
 
-    CCliLink link(choice.port);  // closes the port and restores its settings on every way out
-    if (!link.Connect()) return PortFailed(env, choice.port, link.Failure());
-    switch (CliSession(link, request, env).Run()) {
+    CSerialLink link;  // closes the port and restores its settings on every way out
+    if (const ConnectResult connect = link.Connect(choice.port); !connect.opened)
+        return PortFailed(env, choice.port, ConnectFailure(connect));
+    CliSession session(link, request, env);
+    switch (session.Run()) {
     case CliSession::Outcome::Done: return kExitOk;
     case CliSession::Outcome::BadReply: return kExitFailed;  // the warning said which
-    case CliSession::Outcome::PortFailed: return PortFailed(env, choice.port, link.Failure());
+    case CliSession::Outcome::PortFailed: return PortFailed(env, choice.port, session.Failure());
     case CliSession::Outcome::Stopped: return kExitStopped;
     case CliSession::Outcome::ReaderGone: return kExitOk;  // the reader has finished; nothing to say
     case CliSession::Outcome::OutputFailed:

@@ -1,7 +1,6 @@
 #include "app/cli/cli_session.h"
 
 #include "app/cli/closed_pipe.h"
-#include "link/board_commands.h"
 #include "panel/local_time.h"
 #include "panel/reply_values.h"
 
@@ -56,46 +55,49 @@ Outcome CliSession::Run() {
     return outcome;
 }
 
-Outcome CliSession::Layout(const Step&) {
-    return m_link.Send(CmdLayout(m_link.m_szBuffer)) ? Outcome::Done : Outcome::PortFailed;
+Outcome CliSession::Sent(bool sent) {
+    if (sent) return Outcome::Done;
+    m_failure = ExchangeFailure(m_link.PortGone());
+    return Outcome::PortFailed;
 }
 
+bool CliSession::Answered(const BoardReply& reply) {
+    if (reply.written && reply.bytes > 0) return true;
+    m_failure = ExchangeFailure(m_link.PortGone());
+    return false;
+}
+
+Outcome CliSession::Layout(const Step&) { return Sent(m_link.Layout()); }
+
 Outcome CliSession::Row(const Step& step) {
-    auto& buffer = m_link.m_szBuffer;
-    if (!m_link.Send(CmdLocate(buffer, step.number)) || !m_link.Send(CmdText(buffer, step.text, m_request.columns)))
-        return Outcome::PortFailed;
+    if (const Outcome o = Sent(m_link.Locate(step.number) && m_link.Text(step.text, m_request.columns));
+        o != Outcome::Done)
+        return o;
     std::this_thread::sleep_for(kAfterText);
     return Outcome::Done;
 }
 
-Outcome CliSession::Led(const Step& step) {
-    const Output led = kLeds[step.number - 1];
-    return m_link.Send(CmdSwitch(m_link.m_szBuffer, led, step.on)) ? Outcome::Done : Outcome::PortFailed;
-}
+Outcome CliSession::Led(const Step& step) { return Sent(m_link.Switch(kLeds[step.number - 1], step.on)); }
 
-Outcome CliSession::Buzzer(const Step& step) {
-    return m_link.Send(CmdSwitch(m_link.m_szBuffer, Output::Buzzer, step.on)) ? Outcome::Done
-                                                                               : Outcome::PortFailed;
-}
+Outcome CliSession::Buzzer(const Step& step) { return Sent(m_link.Switch(Output::Buzzer, step.on)); }
 
 bool CliSession::ReadAnalog(Reading& r) {
-    const auto reply = m_link.Request(1, [&](int) { return CmdAnalog(m_link.m_szBuffer); }, kAnalogReplyBytes);
-    if (!reply) return false;
-    r.analogText = *reply;
-    r.analog = ParseAnalog(*reply);
+    const BoardReply reply = m_link.ReadAnalog();
+    if (!Answered(reply)) return false;
+    r.analogText = reply.text;
+    r.analog = ParseAnalog(reply.text);
     if (!r.analog && !m_request.raw)
-        m_env.err << "velmora-cli: warning: the analog reply \"" << *reply << "\" does not parse\n";
+        m_env.err << "velmora-cli: warning: the analog reply \"" << reply.text << "\" does not parse\n";
     return true;
 }
 
 bool CliSession::ReadTemperature(Reading& r) {
-    const auto reply = m_link.Request(
-        2, [&](int step) { return CmdTemperature(m_link.m_szBuffer, step); }, kTemperatureReplyBytes);
-    if (!reply) return false;
-    r.temperatureText = *reply;
-    r.temperature = ParseTemperature(*reply);
+    const BoardReply reply = m_link.ReadTemperature();
+    if (!Answered(reply)) return false;
+    r.temperatureText = reply.text;
+    r.temperature = ParseTemperature(reply.text);
     if (!r.temperature && !m_request.raw)
-        m_env.err << "velmora-cli: warning: the temperature reply \"" << *reply << "\" does not parse\n";
+        m_env.err << "velmora-cli: warning: the temperature reply \"" << reply.text << "\" does not parse\n";
     return true;
 }
 
@@ -122,10 +124,9 @@ Outcome CliSession::Analog(const Step&) {
 
 Outcome CliSession::Hello(const Step&) {
     // The panel's hello: the analog command, then whatever comes in a read's time.
-    const auto reply = m_link.Request(
-        1, [&](int) { return CmdAnalog(m_link.m_szBuffer); }, static_cast<std::int32_t>(CSerialLink::kBufferSize));
-    if (!reply) return Outcome::PortFailed;
-    return Print(*reply + "\n");
+    const BoardReply reply = m_link.Hello();
+    if (!Answered(reply)) return Outcome::PortFailed;
+    return Print(reply.text + "\n");
 }
 
 bool CliSession::SleepUntil(long long deadlineMs) const {

@@ -1,11 +1,12 @@
 // The commands of one run, carried out in order on one open link: a table
-// of routines, one per command, each sending what the panel sends for the
-// same action. Readings go to `out`, warnings to `err`.
+// of routines, one per command, each making the link call the panel makes
+// for the same action. Readings go to `out`, warnings to `err`; a port
+// failure is kept as its cause, for the run to say in words.
 #ifndef VELMORA_APP_CLI_CLI_SESSION_H
 #define VELMORA_APP_CLI_CLI_SESSION_H
 
-#include "app/cli/cli_link.h"
 #include "app/cli/cli_request.h"
+#include "app/cli/failure_words.h"
 #include "app/cli/reading_output.h"
 #include "app/cli/wall_clock.h"
 
@@ -28,15 +29,16 @@ struct CliEnv {
 class CliSession {
 public:
     // Done: every command ran. BadReply: all ran, but a temp or analog reply
-    // did not parse. PortFailed: the link's Failure() says why. Stopped: a
+    // did not parse. PortFailed: Failure() says why. Stopped: a
     // signal came with commands still to run (one during a watch ends it).
     // ReaderGone: stdout's reader closed the pipe (watch | head), so it has
     // all it wanted; the rest is not run. OutputFailed: stdout failed otherwise.
     enum class Outcome { Done, BadReply, PortFailed, Stopped, ReaderGone, OutputFailed };
 
-    CliSession(CCliLink& link, const CliRequest& request, const CliEnv& env)
+    CliSession(CSerialLink& link, const CliRequest& request, const CliEnv& env)
         : m_link(link), m_request(request), m_env(env) {}
     Outcome Run();
+    PortFailure Failure() const { return m_failure; }
 
 private:
     struct StepLine;
@@ -53,13 +55,18 @@ private:
     // Analog first, then temperature, as the panel's tick reads them.
     bool ReadAnalog(Reading& r);
     bool ReadTemperature(Reading& r);
+    // A command that did not go out: the cause kept, PortFailed given.
+    Outcome Sent(bool sent);
+    // A reply with at least one byte, else the cause kept.
+    bool Answered(const BoardReply& reply);
     Outcome Print(const std::string& line);
     // Waits until `deadline` (steady clock, ms); false when a stop came.
     bool SleepUntil(long long deadlineMs) const;
 
-    CCliLink& m_link;
+    CSerialLink& m_link;
     const CliRequest& m_request;
     const CliEnv& m_env;
+    PortFailure m_failure = PortFailure::None;
 };
 
 #endif

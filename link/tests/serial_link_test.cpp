@@ -22,8 +22,20 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 struct TestLink : CSerialLink {
-    std::vector<std::string> reported;
-    void ShowPortError(std::string_view text) override { reported.emplace_back(text); }
+    // The port operations beneath the board's, driven by hand.
+    using CSerialLink::ConfigureLine;
+    using CSerialLink::ConfigureResult;
+    using CSerialLink::OpenPort;
+    using CSerialLink::ReadPort;
+    using CSerialLink::ReplyText;
+    using CSerialLink::WritePort;
+    using CSerialLink::m_bPortGone;
+    using CSerialLink::m_bResult;
+    using CSerialLink::m_dwTransferred;
+    using CSerialLink::m_hComm;
+    using CSerialLink::m_nBytes;
+    using CSerialLink::m_pszPortName;
+    using CSerialLink::m_szBuffer;
 
     bool Connect(const std::string& name) {
         m_pszPortName = name.c_str();

@@ -24,7 +24,6 @@ struct BoardSession : ::testing::Test {
         ASSERT_TRUE(board.Ok());
         dlg.OnInitDialog();
     }
-    void TearDown() override { dlg.ClosePort(); }
 
     void Click(int id) { dlg.OnEvent({PanelEventKind::Click, id}); }
     void Tick() { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); }
@@ -32,7 +31,7 @@ struct BoardSession : ::testing::Test {
         view.text[IDC_COMBO_PORT] = board.Path();
         Click(IDC_BTN_ON);
         ASSERT_TRUE(view.messages.empty()) << view.messages.front();
-        ASSERT_NE(dlg.m_hComm, port::kNoPort);
+        ASSERT_NE(dlg.Link().Handle(), port::kNoPort);
         view.log.clear();
     }
     // Waits up to 2 s for the board's state to satisfy `pred`.

@@ -15,7 +15,6 @@ using ConnectSession = BoardSession;
 // Another holder of the port, as a second program would be.
 struct OtherLink : CSerialLink {
     std::string path;
-    void ShowPortError(std::string_view) override {}
     bool Open(std::string name) {
         path = std::move(name);
         m_pszPortName = path.c_str();
@@ -67,7 +66,7 @@ TEST_P(BadPortName, EachFailureShowsItsTextAndChangesNothingElse) {
     Click(IDC_BTN_ON);
     EXPECT_EQ(view.messages, std::vector<std::string>{GetParam().message});
     EXPECT_EQ(view.log, std::vector<std::string>{"message " + GetParam().message});
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);  // nothing left open
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);  // nothing left open
     EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
     EXPECT_FALSE(view.enabled[IDC_BTN_OFF]);
 }
@@ -109,7 +108,7 @@ TEST_F(ConnectSession, ARefusedSettingsWriteIsReportedAndFreesThePort) {
     os_faults::failSetState = true;
     Click(IDC_BTN_ON);
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in SetCommState!!"});
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
     EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
     view.messages.clear();
     Click(IDC_BTN_ON);  // the same port again works
@@ -129,7 +128,7 @@ TEST_F(ConnectSession, DisconnectRestoresTheStoreAndFreesThePort) {
     EXPECT_FALSE(view.checked[IDC_CHK_ACQ_ANALOG]);
     EXPECT_TRUE(view.checked[IDC_CHK_LED2]);               // still looks pressed
     EXPECT_EQ(view.text[IDC_EDIT_ROW1], "Riga 1");         // the stored text again
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
     EXPECT_EQ(board.Received(), "");
     // The port is free: connect again.
     Click(IDC_BTN_ON);
@@ -141,7 +140,7 @@ TEST_F(ConnectSession, ClosingWhileConnectedReleasesThePortAndEnds) {
     Connect();
     Click(IDCANCEL);
     EXPECT_EQ(view.endResult, IDCANCEL);
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
     OtherLink other;
     EXPECT_TRUE(other.Open(board.Path()));  // released: another program can have it
     other.ClosePort();
@@ -173,7 +172,7 @@ TEST_F(ConnectSession, OnOpensThePortTheComboShowsWhileARowIsTooLong) {
     EXPECT_TRUE(other.WaitForBytes(7, std::chrono::seconds(2)));
     EXPECT_EQ(other.Received(), "LEDb1on");
     EXPECT_EQ(board.Received(), "c");
-    dlg.ClosePort();
+    Click(IDC_BTN_OFF);  // before the other board goes
 }
 
 }  // namespace

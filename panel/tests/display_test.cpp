@@ -133,11 +133,11 @@ class RowWithFailingWrites : public BoardSession, public ::testing::WithParamInt
 
 TEST_P(RowWithFailingWrites, FailedWritesAreReportedAsEachRowSays) {
     Connect();
-    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
+    os_faults::failWritesTo = static_cast<int>(dlg.Link().Handle());
     Click(GetParam().button);
     os_faults::failWritesTo = -1;
     EXPECT_EQ(view.messages, GetParam().messages);
-    EXPECT_NE(dlg.m_hComm, port::kNoPort);  // a failure, not a board gone: still connected
+    EXPECT_NE(dlg.Link().Handle(), port::kNoPort);  // a failure, not a board gone: still connected
 }
 
 const std::vector<std::string> kTwice = {"Errore in WriteFile!!", "Errore in WriteFile!!"};

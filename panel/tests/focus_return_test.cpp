@@ -106,7 +106,7 @@ TEST_P(FocusAfterABox, ComesBackWithTheCaretAtOnce) {
     view.ClickInto(id, caret);
     int focusInside = -1;
     view.whileMessageOpen = [&] { focusInside = view.focus; };
-    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
+    os_faults::failWritesTo = static_cast<int>(dlg.Link().Handle());
     Tick();  // the poll's write fails: "Errore in WriteFile!!"
     os_faults::failWritesTo = -1;
     ASSERT_EQ(view.messages.size(), 1u);

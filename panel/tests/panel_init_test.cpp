@@ -28,7 +28,7 @@ struct PanelInit : ::testing::Test {
 };
 
 TEST_F(PanelInit, ConstructionHoldsNoPortAndAnUnsetColumnCount) {
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
     EXPECT_TRUE(dlg.m_strRow1.empty() && dlg.m_strPort.empty());
     EXPECT_EQ(dlg.m_bLed1 + dlg.m_bBuzzer + dlg.m_bAcquireAnalog + dlg.m_bAcquireTemp, 0);
     EXPECT_TRUE(dlg.m_nColumns != 8 && dlg.m_nColumns != 16 && dlg.m_nColumns != 20 &&

@@ -82,7 +82,7 @@ TEST_F(PollSession, AFailedWriteEndsTheTickBeforeItsExchangeAndIsReportedOnce) {
     Connect();
     now.tm_hour = 10;
     Acquire(true, true);
-    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
+    os_faults::failWritesTo = static_cast<int>(dlg.Link().Handle());
     Tick();
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in WriteFile!!"});
     EXPECT_EQ(view.text[IDC_CLOCK], "00:00:00");  // the tick ended before showing it
@@ -95,7 +95,7 @@ TEST_F(PollSession, AFailedWriteEndsTheTickBeforeItsExchangeAndIsReportedOnce) {
     EXPECT_EQ(view.text[IDC_CLOCK], "10:00:00");
     // Still connected; pressed again once the port works, the readings come.
     os_faults::failWritesTo = -1;
-    EXPECT_NE(dlg.m_hComm, port::kNoPort);
+    EXPECT_NE(dlg.Link().Handle(), port::kNoPort);
     Acquire(true, false);
     Tick();
     EXPECT_EQ(view.text[IDC_ANALOG], "0512");
@@ -108,7 +108,7 @@ TEST_F(PollSession, ABoardGoneMidTickIsReportedOnceAndDisconnects) {
     Tick();
     Tick();
     EXPECT_EQ(view.messages, std::vector<std::string>{"Errore in WriteFile!!"});
-    EXPECT_EQ(dlg.m_hComm, port::kNoPort);
+    EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
     EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
     // Another board can be connected at once.
     sim::SimBoard again;
@@ -118,7 +118,7 @@ TEST_F(PollSession, ABoardGoneMidTickIsReportedOnceAndDisconnects) {
     Acquire(true, false);
     Tick();
     EXPECT_EQ(view.text[IDC_ANALOG], "0512");
-    dlg.ClosePort();
+    Click(IDC_BTN_OFF);  // before the other board goes
 }
 
 TEST_F(PollSession, TicksDuringAMessageBoxAreSkipped) {
@@ -303,7 +303,7 @@ TEST_F(PollSession, HelloReadsWhateverComesAndShowsItWithoutReadingTheControls) 
 
 TEST_F(PollSession, HelloWithAFailingWriteReportsAndStops) {
     Connect();
-    os_faults::failWritesTo = static_cast<int>(dlg.m_hComm);
+    os_faults::failWritesTo = static_cast<int>(dlg.Link().Handle());
     view.log.clear();
     Click(IDC_BTN_HELLO);
     os_faults::failWritesTo = -1;

@@ -30,10 +30,7 @@ struct Replug : ::testing::Test {
         dlg.OnInitDialog();
         view.text[IDC_COMBO_PORT] = name.string();
     }
-    void TearDown() override {
-        dlg.ClosePort();
-        std::filesystem::remove(name);
-    }
+    void TearDown() override { std::filesystem::remove(name); }
     void Plug() {
         std::filesystem::remove(name);
         std::filesystem::create_symlink(board->Path(), name);
@@ -46,7 +43,7 @@ struct Replug : ::testing::Test {
     }
     void Click(int id) { dlg.OnEvent({PanelEventKind::Click, id}); }
     void Tick() { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); }
-    bool Connected() const { return dlg.m_hComm != port::kNoPort; }
+    bool Connected() const { return dlg.Link().IsOpen(); }
 };
 
 #endif

@@ -1,6 +1,6 @@
 // Every way a run of velmora-cli fails, each with its exit status and the
 // words it says on stderr; the port is never left held.
-#include "app/cli/port_failure.h"
+#include "app/cli/failure_words.h"
 #include "app/cli/tests/cli_run_fixture.h"
 #include "panel/tests/os_faults.h"
 
@@ -217,9 +217,10 @@ TEST(ErrorExits, ACutReplyPrintsNoValueAndTheRestStillRuns) {
 }
 
 TEST(PortFailures, AnOpenRefusedForAnotherReasonSaysSoPlainly) {
-    EXPECT_EQ(FailureWords(FailureOf(kErrCreateFile, port::OpenError::Other, false)), "the port cannot be opened");
+    EXPECT_EQ(FailureWords(ConnectFailure({false, LinkStep::Open, port::OpenError::Other})),
+              "the port cannot be opened");
     // A device that left is gone, whichever call noticed it.
-    EXPECT_EQ(FailureOf(kErrWriteFile, port::OpenError::None, true), PortFailure::Gone);
+    EXPECT_EQ(ExchangeFailure(true), PortFailure::Gone);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include "app/cli/port_failure.h"
-
-#include "link/serial_link.h"
+#include "app/cli/failure_words.h"
 
 #include <algorithm>
 
@@ -17,14 +15,13 @@ constexpr OpenLine kOpenFailures[] = {
     {port::OpenError::NotSerial, PortFailure::NotSerial},
 };
 
-struct TextLine {
-    std::string_view panelText;
+struct StepLine {
+    LinkStep step;
     PortFailure failure;
 };
-constexpr TextLine kCallFailures[] = {
-    {kErrGetCommState, PortFailure::NotSerial},  // no terminal settings to read
-    {kErrSetCommState, PortFailure::RefusesLine},
-    {kErrWriteFile, PortFailure::NotAnswering},  // no room for the command in time
+constexpr StepLine kSettingsFailures[] = {
+    {LinkStep::ReadSettings, PortFailure::NotSerial},  // no terminal settings to read
+    {LinkStep::WriteSettings, PortFailure::RefusesLine},
 };
 
 struct WordsLine {
@@ -47,14 +44,19 @@ constexpr WordsLine kWords[] = {
 
 }  // namespace
 
-PortFailure FailureOf(std::string_view panelText, port::OpenError openError, bool portGone) {
-    if (portGone) return PortFailure::Gone;
-    if (panelText == kErrCreateFile) {
-        const auto it = std::ranges::find(kOpenFailures, openError, &OpenLine::error);
+PortFailure ConnectFailure(const ConnectResult& result) {
+    if (result.opened) return PortFailure::None;
+    if (result.failedStep == LinkStep::Open) {
+        const auto it = std::ranges::find(kOpenFailures, result.openError, &OpenLine::error);
         return it != std::end(kOpenFailures) ? it->failure : PortFailure::CannotOpen;
     }
-    const auto it = std::ranges::find(kCallFailures, panelText, &TextLine::panelText);
-    return it != std::end(kCallFailures) ? it->failure : PortFailure::CannotOpen;
+    const auto it = std::ranges::find(kSettingsFailures, result.failedStep, &StepLine::step);
+    return it != std::end(kSettingsFailures) ? it->failure : PortFailure::CannotOpen;
+}
+
+PortFailure ExchangeFailure(bool portGone) {
+    // A write that found no room in time, or a read that got nothing.
+    return portGone ? PortFailure::Gone : PortFailure::NotAnswering;
 }
 
 std::string_view FailureWords(PortFailure failure) {
