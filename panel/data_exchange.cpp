@@ -15,11 +15,11 @@ enum class Kind { Row, Text, Combo, Check };
 struct ExchangeLine {
     int id;
     Kind kind;
-    std::string CPanelDlg::*text = nullptr;
-    std::int32_t CPanelDlg::*flag = nullptr;
+    std::string PanelStore::*text = nullptr;
+    std::int32_t PanelStore::*flag = nullptr;
 };
 
-using D = CPanelDlg;
+using D = PanelStore;
 
 const ExchangeLine kExchangeList[] = {
     {IDC_EDIT_ROW1, Kind::Row, &D::m_strRow1},

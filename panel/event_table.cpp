@@ -10,28 +10,6 @@ namespace {
 using K = PanelEventKind;
 using D = CPanelDlg;
 
-const D::EventEntry kEventTable[] = {
-    {K::SysCommand, 0, &D::OnSysCommand},
-    {K::Paint, 0, &D::OnPaint},
-    {K::QueryDragIcon, 0, &D::OnQueryDragIcon},
-    {K::Click, IDCANCEL, &D::OnCancel},
-    {K::Click, IDC_BTN_HELLO, &D::OnBtnHello},
-    {K::Click, IDC_BTN_ROW1, &D::OnBtnRow1},
-    {K::Click, IDC_BTN_LAYOUT, &D::OnBtnLayout},
-    {K::Click, IDC_BTN_ON, &D::OnBtnOn},
-    {K::Click, IDC_BTN_OFF, &D::OnBtnOff},
-    {K::Click, IDC_BTN_ROW2, &D::OnBtnRow2},
-    {K::Click, IDC_BTN_ROW3, &D::OnBtnRow3},
-    {K::Click, IDC_BTN_ROW4, &D::OnBtnRow4},
-    {K::Timer, 0, &D::OnTimer},
-    {K::Click, IDC_CHK_ACQ_ANALOG, &D::OnChkAcqAnalog},
-    {K::Click, IDC_CHK_LED1, &D::OnChkLed1},
-    {K::Click, IDC_CHK_LED2, &D::OnChkLed2},
-    {K::Click, IDC_CHK_LED3, &D::OnChkLed3},
-    {K::Click, IDC_CHK_LED4, &D::OnChkLed4},
-    {K::Click, IDC_CHK_BUZ, &D::OnChkBuz},
-};
-
 template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
@@ -39,7 +17,31 @@ struct Overloaded : F... {
 
 }  // namespace
 
-std::span<const CPanelDlg::EventEntry> EventTable() { return kEventTable; }
+// A friend of the panel: the routines it names are the panel's own.
+std::span<const CPanelDlg::EventEntry> EventTable() {
+    static constexpr D::EventEntry kEventTable[] = {
+        {K::SysCommand, 0, &D::OnSysCommand},
+        {K::Paint, 0, &D::OnPaint},
+        {K::QueryDragIcon, 0, &D::OnQueryDragIcon},
+        {K::Click, IDCANCEL, &D::OnCancel},
+        {K::Click, IDC_BTN_HELLO, &D::OnBtnHello},
+        {K::Click, IDC_BTN_ROW1, &D::OnBtnRow1},
+        {K::Click, IDC_BTN_LAYOUT, &D::OnBtnLayout},
+        {K::Click, IDC_BTN_ON, &D::OnBtnOn},
+        {K::Click, IDC_BTN_OFF, &D::OnBtnOff},
+        {K::Click, IDC_BTN_ROW2, &D::OnBtnRow2},
+        {K::Click, IDC_BTN_ROW3, &D::OnBtnRow3},
+        {K::Click, IDC_BTN_ROW4, &D::OnBtnRow4},
+        {K::Timer, 0, &D::OnTimer},
+        {K::Click, IDC_CHK_ACQ_ANALOG, &D::OnChkAcqAnalog},
+        {K::Click, IDC_CHK_LED1, &D::OnChkLed1},
+        {K::Click, IDC_CHK_LED2, &D::OnChkLed2},
+        {K::Click, IDC_CHK_LED3, &D::OnChkLed3},
+        {K::Click, IDC_CHK_LED4, &D::OnChkLed4},
+        {K::Click, IDC_CHK_BUZ, &D::OnChkBuz},
+    };
+    return kEventTable;
+}
 
 EventResult CPanelDlg::OnEvent(const PanelEvent& event) {
     ++m_nEventDepth;
@@ -56,8 +58,9 @@ EventResult CPanelDlg::RouteEvent(const PanelEvent& event) {
     const auto matches = [&](const EventEntry& e) {
         return e.kind == event.kind && (e.kind != K::Click || e.id == event.id);
     };
-    const auto it = std::ranges::find_if(kEventTable, matches);
-    if (it == std::end(kEventTable)) {
+    const std::span<const EventEntry> table = EventTable();
+    const auto it = std::ranges::find_if(table, matches);
+    if (it == table.end()) {
         // The base dialog: OK exchanges and ends; the rest is the window's.
         if (event.kind == K::Click && event.id == IDOK) {
             OnOK();

@@ -1,12 +1,16 @@
 // CPanelDlg: the panel's store, event table, data exchange, enable sets and
 // event routines. Platform-free: the window is reached through PanelView,
 // the board through the one link it holds, whose failed steps it shows as
-// its Italian boxes.
+// its Italian boxes. Outside it, only events come in: the store and the
+// link are read through read-only views, and the routines run only from
+// the event table. The store is a protected base so that the routines keep
+// its field names, and a test can set up a state no control reaches.
 #ifndef VELMORA_PANEL_PANEL_DLG_H
 #define VELMORA_PANEL_PANEL_DLG_H
 
 #include "link/serial_link.h"
 #include "panel/local_time.h"
+#include "panel/panel_store.h"
 #include "panel/panel_view.h"
 #include "panel/trend_series.h"
 
@@ -35,7 +39,7 @@ struct EventResult {
 
 enum class Exchange { ToStore, ToControls };
 
-class CPanelDlg {
+class CPanelDlg : protected PanelStore {
 public:
     using LocalTimeFn = std::function<LocalTime()>;
 
@@ -52,9 +56,6 @@ public:
     // length rule (reported; the rest of the exchange still runs).
     bool ExchangeData(Exchange direction);
 
-    // Shows one of the four failure texts in a modal box and returns when
-    // the user closes it.
-    void ShowPortError(std::string_view text);
     // Runs a modal window that the frontend opens by itself (the trend
     // window's file chooser) as the About box runs: the poll goes on under
     // it, a box met meanwhile waits until it closes, and the focus comes
@@ -63,26 +64,33 @@ public:
 
     static LocalTime SystemLocalTime();
 
-    // The link, read-only: whether a port is open, for a watcher or a test.
+    // Read-only views: the store as the routines left it, and the link
+    // (whether a port is open, and its handle).
+    const PanelStore& Store() const { return *this; }
     const CSerialLink& Link() const { return m_link; }
 
-    // The store, in declaration order.
-    IconHandle m_hIcon = 0;
-    std::int8_t m_nColumns = 0;  // not 8, 16, 20 or 40: the first exchange makes it 16
-    std::string m_strRow1, m_strRow2, m_strRow3, m_strRow4;
-    std::string m_strRows;
-    std::string m_strPort;
-    std::string m_strColumns;
-    std::string m_strClock;
-    std::string m_strAnalog;
-    std::int32_t m_bAcquireAnalog = 0;
-    std::int32_t m_bAcquireTemp = 0;
-    std::string m_strTemperature;
-    std::int32_t m_bLed1 = 0, m_bLed2 = 0, m_bLed3 = 0, m_bLed4 = 0;
-    std::int32_t m_bBuzzer = 0;
-    // What the poll read, for the trend window: since it opened or its "Azzera".
-    TrendSeries m_trend;
+    using ClickRoutine = void (CPanelDlg::*)();
+    using MessageRoutine = bool (CPanelDlg::*)(unsigned, std::intptr_t);
+    using QueryRoutine = IconHandle (CPanelDlg::*)();
+    struct EventEntry {
+        PanelEventKind kind;
+        int id;  // the control, for clicks
+        std::variant<ClickRoutine, MessageRoutine, QueryRoutine> routine;
+    };
 
+    enum class RowsTest { Always, Is1, Is2, Is4, Is2Or4 };
+    struct EnableStep {
+        RowsTest when;
+        int id;
+        bool on;
+    };
+    // Enables first, then disables; a focused control that it disables
+    // hands the focus on first (see MoveFocusOff).
+    void ApplyEnableSet(std::span<const EnableStep> set);
+
+    friend std::span<const EventEntry> EventTable();
+
+private:
     // Event routines.
     bool OnSysCommand(unsigned id, std::intptr_t param);
     bool OnPaint(unsigned id, std::intptr_t param);
@@ -106,26 +114,10 @@ public:
     // The base dialog's OK handling: exchange to the store, end on success.
     void OnOK();
 
-    using ClickRoutine = void (CPanelDlg::*)();
-    using MessageRoutine = bool (CPanelDlg::*)(unsigned, std::intptr_t);
-    using QueryRoutine = IconHandle (CPanelDlg::*)();
-    struct EventEntry {
-        PanelEventKind kind;
-        int id;  // the control, for clicks
-        std::variant<ClickRoutine, MessageRoutine, QueryRoutine> routine;
-    };
+    // Shows one of the four failure texts in a modal box and returns when
+    // the user closes it.
+    void ShowPortError(std::string_view text);
 
-    enum class RowsTest { Always, Is1, Is2, Is4, Is2Or4 };
-    struct EnableStep {
-        RowsTest when;
-        int id;
-        bool on;
-    };
-    // Enables first, then disables; a focused control that it disables
-    // hands the focus on first (see MoveFocusOff).
-    void ApplyEnableSet(std::span<const EnableStep> set);
-
-private:
     enum class Report { No, Yes };
     // Opens and sets up the port named by m_strPort and shows the connected
     // set; each failure is reported when asked to.

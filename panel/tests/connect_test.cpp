@@ -118,9 +118,10 @@ TEST_F(ConnectSession, ARefusedSettingsWriteIsReportedAndFreesThePort) {
 
 TEST_F(ConnectSession, DisconnectRestoresTheStoreAndFreesThePort) {
     Connect();
-    dlg.m_bLed2 = 1;                          // pressed at the last exchange
-    view.checked[IDC_CHK_ACQ_ANALOG] = true;  // pressed since
-    dlg.m_bAcquireAnalog = 1;
+    view.checked[IDC_CHK_LED2] = true;  // pressed at the last exchange
+    view.checked[IDC_CHK_ACQ_ANALOG] = true;
+    dlg.ExchangeData(Exchange::ToStore);
+    view.checked[IDC_CHK_LED2] = false;  // shown released since, not read
     view.text[IDC_EDIT_ROW1] = "non ancora letto";
     Click(IDC_BTN_OFF);
     EXPECT_TRUE(view.enabled[IDC_BTN_ON]);
@@ -167,7 +168,7 @@ TEST_F(ConnectSession, OnOpensThePortTheComboShowsWhileARowIsTooLong) {
     view.text[IDC_COMBO_PORT] = other.Path();
     Click(IDC_BTN_ON);
     EXPECT_TRUE(view.messages.empty());  // no editor was enabled: nothing to report
-    EXPECT_EQ(dlg.m_strPort, other.Path());
+    EXPECT_EQ(dlg.Store().m_strPort, other.Path());
     Click(IDC_CHK_LED1);
     EXPECT_TRUE(other.WaitForBytes(7, std::chrono::seconds(2)));
     EXPECT_EQ(other.Received(), "LEDb1on");

@@ -1,6 +1,7 @@
 // Both directions of the exchange between controls and store.
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"
+#include "panel/tests/test_panel.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@ namespace {
 
 struct ExchangeFixture : ::testing::Test {
     FakeView view;
-    CPanelDlg dlg{view};
+    TestPanel dlg{view};
     // The row editors enabled, as while connected with four rows.
     void SetUp() override {
         dlg.OnInitDialog();
@@ -28,16 +29,16 @@ TEST_F(ExchangeFixture, ToStoreReadsEveryControl) {
     view.checked[IDC_CHK_LED3] = true;
     view.checked[IDC_CHK_BUZ] = true;
     EXPECT_TRUE(dlg.ExchangeData(Exchange::ToStore));
-    EXPECT_EQ(dlg.m_strRow1, "uno");
-    EXPECT_EQ(dlg.m_strPort, "/dev/ttyUSB0");
-    EXPECT_EQ(dlg.m_strRows, "2");
-    EXPECT_EQ(dlg.m_strColumns, "20");
-    EXPECT_EQ(dlg.m_nColumns, 16);  // only applying the layout changes it
-    EXPECT_EQ(dlg.m_strAnalog, "0512");
-    EXPECT_EQ(dlg.m_bAcquireTemp, 1);
-    EXPECT_EQ(dlg.m_bAcquireAnalog, 0);
-    EXPECT_EQ(dlg.m_bLed3, 1);
-    EXPECT_EQ(dlg.m_bBuzzer, 1);
+    EXPECT_EQ(dlg.Store().m_strRow1, "uno");
+    EXPECT_EQ(dlg.Store().m_strPort, "/dev/ttyUSB0");
+    EXPECT_EQ(dlg.Store().m_strRows, "2");
+    EXPECT_EQ(dlg.Store().m_strColumns, "20");
+    EXPECT_EQ(dlg.Store().m_nColumns, 16);  // only applying the layout changes it
+    EXPECT_EQ(dlg.Store().m_strAnalog, "0512");
+    EXPECT_EQ(dlg.Store().m_bAcquireTemp, 1);
+    EXPECT_EQ(dlg.Store().m_bAcquireAnalog, 0);
+    EXPECT_EQ(dlg.Store().m_bLed3, 1);
+    EXPECT_EQ(dlg.Store().m_bBuzzer, 1);
 }
 
 TEST_F(ExchangeFixture, ATooLongRowIsReportedAndTheRestIsStillRead) {
@@ -48,13 +49,13 @@ TEST_F(ExchangeFixture, ATooLongRowIsReportedAndTheRestIsStillRead) {
     view.checked[IDC_CHK_LED1] = true;
     view.checked[IDC_CHK_ACQ_ANALOG] = true;
     EXPECT_FALSE(dlg.ExchangeData(Exchange::ToStore));
-    EXPECT_EQ(dlg.m_strRow1, "nuova");
-    EXPECT_EQ(dlg.m_strRow2, "diciassette carat");
+    EXPECT_EQ(dlg.Store().m_strRow1, "nuova");
+    EXPECT_EQ(dlg.Store().m_strRow2, "diciassette carat");
     // Everything after it keeps up with the window: port, toggles, switches.
-    EXPECT_EQ(dlg.m_strRow3, "anche questa è lunga");
-    EXPECT_EQ(dlg.m_strPort, "COM7");
-    EXPECT_EQ(dlg.m_bLed1, 1);
-    EXPECT_EQ(dlg.m_bAcquireAnalog, 1);
+    EXPECT_EQ(dlg.Store().m_strRow3, "anche questa è lunga");
+    EXPECT_EQ(dlg.Store().m_strPort, "COM7");
+    EXPECT_EQ(dlg.Store().m_bLed1, 1);
+    EXPECT_EQ(dlg.Store().m_bAcquireAnalog, 1);
     // One report, for the first offending row, and the focus there.
     EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 2: al massimo 16 caratteri."});
     EXPECT_EQ(view.focus, IDC_EDIT_ROW2);
@@ -65,7 +66,7 @@ TEST_F(ExchangeFixture, ARowWhoseEditorIsDisabledIsNotHeldToTheRule) {
     view.enabled[IDC_EDIT_ROW2] = false;
     view.text[IDC_EDIT_ROW2] = "diciassette carat";
     EXPECT_TRUE(dlg.ExchangeData(Exchange::ToStore));
-    EXPECT_EQ(dlg.m_strRow2, "diciassette carat");
+    EXPECT_EQ(dlg.Store().m_strRow2, "diciassette carat");
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -88,10 +89,10 @@ class ComboPrefixSelect : public ExchangeFixture, public ::testing::WithParamInt
 
 TEST_P(ComboPrefixSelect, ShowsTheFirstEntryThatBeginsWithTheField) {
     const ComboCase& c = GetParam();
-    auto field = c.combo == IDC_COMBO_PORT   ? &CPanelDlg::m_strPort
-                 : c.combo == IDC_COMBO_ROWS ? &CPanelDlg::m_strRows
-                                             : &CPanelDlg::m_strColumns;
-    dlg.*field = c.field;
+    auto field = c.combo == IDC_COMBO_PORT   ? &PanelStore::m_strPort
+                 : c.combo == IDC_COMBO_ROWS ? &PanelStore::m_strRows
+                                             : &PanelStore::m_strColumns;
+    dlg.Seed().*field = c.field;
     dlg.ExchangeData(Exchange::ToControls);
     EXPECT_EQ(view.text[c.combo], c.shown);
     const auto selects = view.Calls("select " + std::to_string(c.combo));
@@ -121,10 +122,10 @@ class ColumnSanitising : public ::testing::TestWithParam<std::pair<int, int>> {}
 TEST_P(ColumnSanitising, AnyCountButTheFourBecomesSixteenInBothDirections) {
     for (const Exchange direction : {Exchange::ToStore, Exchange::ToControls}) {
         FakeView view;
-        CPanelDlg dlg(view);
-        dlg.m_nColumns = static_cast<std::int8_t>(GetParam().first);
+        TestPanel dlg(view);
+        dlg.Seed().m_nColumns = static_cast<std::int8_t>(GetParam().first);
         dlg.ExchangeData(direction);
-        EXPECT_EQ(dlg.m_nColumns, GetParam().second);
+        EXPECT_EQ(dlg.Store().m_nColumns, GetParam().second);
     }
 }
 
@@ -134,10 +135,10 @@ INSTANTIATE_TEST_SUITE_P(Counts, ColumnSanitising,
                                            std::pair{-1, 16}, std::pair{127, 16}));
 
 TEST_F(ExchangeFixture, ToControlsLimitsEachRowAndShowsTheToggles) {
-    dlg.m_nColumns = 8;
-    dlg.m_bLed2 = 1;
-    dlg.m_bAcquireAnalog = 1;
-    dlg.m_strRow1 = "dieci car.";  // longer than the new limit: shown whole
+    dlg.Seed().m_nColumns = 8;
+    dlg.Seed().m_bLed2 = 1;
+    dlg.Seed().m_bAcquireAnalog = 1;
+    dlg.Seed().m_strRow1 = "dieci car.";  // longer than the new limit: shown whole
     dlg.ExchangeData(Exchange::ToControls);
     for (int id : {IDC_EDIT_ROW1, IDC_EDIT_ROW2, IDC_EDIT_ROW3, IDC_EDIT_ROW4})
         EXPECT_EQ(view.limit[id], 8);

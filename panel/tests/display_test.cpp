@@ -25,7 +25,7 @@ TEST_F(DisplaySession, LayoutSendsOneByteAndAppliesRowsAndColumns) {
     view.text[IDC_COMBO_COLUMNS] = "20";
     Click(IDC_BTN_LAYOUT);
     EXPECT_EQ(Wire(1), "c");
-    EXPECT_EQ(dlg.m_nColumns, 20);
+    EXPECT_EQ(dlg.Store().m_nColumns, 20);
     EXPECT_TRUE(view.enabled[IDC_EDIT_ROW2] && view.enabled[IDC_BTN_ROW2]);
     EXPECT_FALSE(view.enabled[IDC_EDIT_ROW3] || view.enabled[IDC_BTN_ROW4]);
     EXPECT_EQ(view.limit[IDC_EDIT_ROW1], 20);
@@ -36,7 +36,7 @@ TEST_F(DisplaySession, AnUnknownColumnsTextKeepsTheCountAndStillSends) {
     view.text[IDC_COMBO_COLUMNS] = "12";
     Click(IDC_BTN_LAYOUT);
     EXPECT_EQ(Wire(1), "c");
-    EXPECT_EQ(dlg.m_nColumns, 16);
+    EXPECT_EQ(dlg.Store().m_nColumns, 16);
     EXPECT_EQ(view.text[IDC_COMBO_COLUMNS], "12");
 }
 
@@ -45,7 +45,7 @@ TEST_F(DisplaySession, TypingFourInTheColumnsComboShowsFortyAfterATick) {
     view.text[IDC_COMBO_COLUMNS] = "4";
     Tick();
     EXPECT_EQ(view.text[IDC_COMBO_COLUMNS], "40");
-    EXPECT_EQ(dlg.m_nColumns, 16);  // shown, not applied
+    EXPECT_EQ(dlg.Store().m_nColumns, 16);  // shown, not applied
 }
 
 enum class Length { Short, Exact, TooLong };
@@ -105,7 +105,7 @@ TEST_F(DisplaySession, AWiderLayoutIsAWayOutOfALongRow) {
     EXPECT_EQ(Wire(1), "c");
     EXPECT_EQ(view.messages, std::vector<std::string>{"Riga 1: al massimo 8 caratteri."});
     // The texts chosen are applied and stay shown: no snapping back.
-    EXPECT_EQ(dlg.m_nColumns, 20);
+    EXPECT_EQ(dlg.Store().m_nColumns, 20);
     EXPECT_EQ(view.text[IDC_COMBO_ROWS], "2");
     EXPECT_EQ(view.text[IDC_COMBO_COLUMNS], "20");
     EXPECT_FALSE(view.enabled[IDC_EDIT_ROW3]);

@@ -3,6 +3,7 @@
 // tab order, before the control is disabled, and in one move.
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"
+#include "panel/tests/test_panel.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,11 @@ class FocusOnADisabledControl : public ::testing::TestWithParam<MoveCase> {};
 TEST_P(FocusOnADisabledControl, MovesOnceBeforeTheControlIsDisabled) {
     const MoveCase& c = GetParam();
     FakeView view;
-    CPanelDlg dlg(view);
+    TestPanel dlg(view);
     dlg.OnInitDialog();
-    dlg.m_strRows = "4";
+    dlg.Seed().m_strRows = "4";
     if (c.connected) dlg.ApplyEnableSet(ConnectedSet());
-    dlg.m_strRows = c.rows;
+    dlg.Seed().m_strRows = c.rows;
     view.focus = c.focused;
     view.log.clear();
 

@@ -2,6 +2,7 @@
 // commands and the OK path, against a fake view.
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"
+#include "panel/tests/test_panel.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +30,11 @@ struct PanelInit : ::testing::Test {
 
 TEST_F(PanelInit, ConstructionHoldsNoPortAndAnUnsetColumnCount) {
     EXPECT_EQ(dlg.Link().Handle(), port::kNoPort);
-    EXPECT_TRUE(dlg.m_strRow1.empty() && dlg.m_strPort.empty());
-    EXPECT_EQ(dlg.m_bLed1 + dlg.m_bBuzzer + dlg.m_bAcquireAnalog + dlg.m_bAcquireTemp, 0);
-    EXPECT_TRUE(dlg.m_nColumns != 8 && dlg.m_nColumns != 16 && dlg.m_nColumns != 20 &&
-                dlg.m_nColumns != 40);
-    EXPECT_EQ(dlg.m_hIcon, 7000 + IDR_MAINFRAME);
+    EXPECT_TRUE(dlg.Store().m_strRow1.empty() && dlg.Store().m_strPort.empty());
+    EXPECT_EQ(dlg.Store().m_bLed1 + dlg.Store().m_bBuzzer + dlg.Store().m_bAcquireAnalog + dlg.Store().m_bAcquireTemp, 0);
+    EXPECT_TRUE(dlg.Store().m_nColumns != 8 && dlg.Store().m_nColumns != 16 && dlg.Store().m_nColumns != 20 &&
+                dlg.Store().m_nColumns != 40);
+    EXPECT_EQ(dlg.Store().m_hIcon, 7000 + IDR_MAINFRAME);
 }
 
 TEST_F(PanelInit, StepsRunInOrderAndLeaveTheDefaultsShown) {
@@ -102,8 +103,8 @@ class EnableSetsByRows : public ::testing::TestWithParam<RowsCase> {};
 
 TEST_P(EnableSetsByRows, ConnectedAndRowsSetsFollowTheRowsText) {
     FakeView view;
-    CPanelDlg dlg(view);
-    dlg.m_strRows = GetParam().rows;
+    TestPanel dlg(view);
+    dlg.Seed().m_strRows = GetParam().rows;
     dlg.ApplyEnableSet(ConnectedSet());
     EXPECT_EQ(view.log, GetParam().connected);
     view.log.clear();
@@ -164,22 +165,22 @@ TEST(PanelSystemMenu, TheTrendItemOpensTheWindowOrBringsItToTheFront) {
         CPanelDlg dlg(view);
         EXPECT_TRUE(dlg.OnEvent({PanelEventKind::SysCommand, static_cast<int>(id), 0}).handled) << id;
         EXPECT_EQ(view.Calls("trend"), std::vector<std::string>{"trend open"}) << id;
-        EXPECT_EQ(view.trend, &dlg.m_trend);
+        EXPECT_EQ(view.trend, &dlg.Store().m_trend);
         EXPECT_TRUE(view.Calls("modal").empty());
     }
     // Open: the points stay and the window comes to the front. Closed and
     // opened again: the series starts anew.
     FakeView view;
-    CPanelDlg dlg(view);
-    dlg.m_trend.Add({1000, 0, 21.5, 100});
+    TestPanel dlg(view);
+    dlg.Seed().m_trend.Add({1000, 0, 21.5, 100});
     dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
-    EXPECT_TRUE(dlg.m_trend.Empty());
-    dlg.m_trend.Add({1001, 0, 21.5, 100});
+    EXPECT_TRUE(dlg.Store().m_trend.Empty());
+    dlg.Seed().m_trend.Add({1001, 0, 21.5, 100});
     dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
-    EXPECT_EQ(dlg.m_trend.Size(), 1u);
+    EXPECT_EQ(dlg.Store().m_trend.Size(), 1u);
     view.trendOpen = false;
     dlg.OnEvent({PanelEventKind::SysCommand, IDM_TREND, 0});
-    EXPECT_TRUE(dlg.m_trend.Empty());
+    EXPECT_TRUE(dlg.Store().m_trend.Empty());
     EXPECT_EQ(view.Calls("trend"), (std::vector<std::string>{"trend open", "trend front", "trend open"}));
 }
 
@@ -188,7 +189,7 @@ TEST(PanelSystemMenu, DragIconQueryGivesThePanelIconAndPaintingIsTheWindows) {
     CPanelDlg dlg(view);
     const EventResult icon = dlg.OnEvent({PanelEventKind::QueryDragIcon});
     EXPECT_TRUE(icon.handled);
-    EXPECT_EQ(icon.value, dlg.m_hIcon);
+    EXPECT_EQ(icon.value, dlg.Store().m_hIcon);
     EXPECT_FALSE(dlg.OnEvent({PanelEventKind::Paint}).handled);
 }
 

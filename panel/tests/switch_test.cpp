@@ -5,7 +5,7 @@ namespace {
 
 struct SwitchCase {
     int id;
-    std::int32_t CPanelDlg::*flag;
+    std::int32_t PanelStore::*flag;
     std::string whenReleased;  // flag 0: the click switches on
     std::string whenPressed;   // flag 1: the click switches off
 };
@@ -18,16 +18,16 @@ TEST_P(SwitchClick, SendsTheCommandChosenByTheStoredFlag) {
     view.checked[c.id] = true;
     Click(c.id);
     EXPECT_EQ(Wire(c.whenReleased.size()), c.whenReleased);
-    EXPECT_EQ(dlg.*c.flag, 0);  // the routine leaves the flag alone
+    EXPECT_EQ(dlg.Store().*c.flag, 0);  // the routine leaves the flag alone
     board.ClearReceived();
     Tick();  // the exchange brings the flag in line with the toggle
-    EXPECT_EQ(dlg.*c.flag, 1);
+    EXPECT_EQ(dlg.Store().*c.flag, 1);
     view.checked[c.id] = false;
     Click(c.id);
     EXPECT_EQ(Wire(c.whenPressed.size()), c.whenPressed);
 }
 
-using D = CPanelDlg;
+using D = PanelStore;
 INSTANTIATE_TEST_SUITE_P(Outputs, SwitchClick,
                          ::testing::Values(SwitchCase{IDC_CHK_LED1, &D::m_bLed1, "LEDb1on", "LEDb1off"},
                                            SwitchCase{IDC_CHK_LED2, &D::m_bLed2, "LEDron", "LEDroff"},

@@ -9,7 +9,7 @@ struct TrendFeed : BoardSession {
         view.checked[IDC_CHK_ACQ_ANALOG] = analog;
         view.checked[IDC_CHK_ACQ_TEMP] = temperature;
     }
-    const TrendSeries& trend() const { return dlg.m_trend; }
+    const TrendSeries& trend() const { return dlg.Store().m_trend; }
 };
 
 TEST_F(TrendFeed, EachReadingTickAddsOnePointAtThePollsTime) {

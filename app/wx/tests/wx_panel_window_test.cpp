@@ -191,10 +191,13 @@ TEST_F(WxPanel, APressedToggleStandsOutInTheThemeAndAfterTheThemeChanges) {
 }
 
 TEST_F(WxPanel, SelectingAComboEntryShowsItsWholeText) {
-    dlg.m_strColumns = "4";
+    // The store takes the typed text, and shows it back through the list.
+    window->SetText(IDC_COMBO_COLUMNS, "4");
+    dlg.ExchangeData(Exchange::ToStore);
     dlg.ExchangeData(Exchange::ToControls);
     EXPECT_EQ(window->GetText(IDC_COMBO_COLUMNS), "40");
-    dlg.m_strColumns = "12";
+    window->SetText(IDC_COMBO_COLUMNS, "12");
+    dlg.ExchangeData(Exchange::ToStore);
     dlg.ExchangeData(Exchange::ToControls);
     EXPECT_EQ(window->GetText(IDC_COMBO_COLUMNS), "12");
 }
