@@ -1,6 +1,6 @@
 // The port operations through real pseudo-terminals and the real POSIX
 // backend, with the simulated board on the other side.
-#include "link/serial_link.h"
+#include "link/tests/test_link.h"
 #include "sim/sim_board.h"
 
 #include <gtest/gtest.h>
@@ -21,32 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-struct TestLink : CSerialLink {
-    // The port operations beneath the board's, driven by hand.
-    using CSerialLink::ConfigureLine;
-    using CSerialLink::ConfigureResult;
-    using CSerialLink::OpenPort;
-    using CSerialLink::ReadPort;
-    using CSerialLink::ReplyText;
-    using CSerialLink::WritePort;
-    using CSerialLink::m_bPortGone;
-    using CSerialLink::m_bResult;
-    using CSerialLink::m_dwTransferred;
-    using CSerialLink::m_hComm;
-    using CSerialLink::m_nBytes;
-    using CSerialLink::m_pszPortName;
-    using CSerialLink::m_szBuffer;
-
-    bool Connect(const std::string& name) {
-        m_pszPortName = name.c_str();
-        return OpenPort() && ConfigureLine() == ConfigureResult::Ok;
-    }
-    std::int32_t Put(std::string_view bytes) {
-        std::memcpy(m_szBuffer, bytes.data(), bytes.size());
-        return static_cast<std::int32_t>(bytes.size());
-    }
-};
-
 struct LinkFixture : ::testing::Test {
     sim::SimBoard board;
     TestLink link;
@@ -55,7 +29,7 @@ struct LinkFixture : ::testing::Test {
 };
 
 TEST_F(LinkFixture, ConfigureSetsRaw115200EightNoneOne) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     EXPECT_EQ(link.m_bResult, 1);
     termios t{};
     ASSERT_EQ(tcgetattr(static_cast<int>(link.m_hComm), &t), 0);
@@ -69,7 +43,7 @@ TEST_F(LinkFixture, ConfigureSetsRaw115200EightNoneOne) {
 }
 
 TEST_F(LinkFixture, WritesReachTheBoardByteForByte) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     // 0x11 is XON and 0x0D a carriage return: raw mode passes both.
     const std::string bytes("l\x11w\r\n\0x", 7);
     EXPECT_TRUE(link.WritePort(link.Put(bytes)));
@@ -89,7 +63,7 @@ struct ReplyCase {
 class LinkReplies : public LinkFixture, public ::testing::WithParamInterface<ReplyCase> {};
 
 TEST_P(LinkReplies, AReadGivesWhatTheBoardSentUpToTheFirstZero) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.SetAnalog(512);
     board.SetReply(GetParam().mode, GetParam().lateMs);
     ASSERT_TRUE(link.WritePort(link.Put("a")));
@@ -106,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, LinkReplies,
                                            ReplyCase{sim::Reply::Never, 0, "", 0}));
 
 TEST_F(LinkFixture, BytesBeyondTheCountWaitForTheNextRead) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.SetReply(sim::Reply::Extra);
     ASSERT_TRUE(link.WritePort(link.Put("a")));
     ASSERT_TRUE(link.ReadPort(4));
@@ -116,7 +90,7 @@ TEST_F(LinkFixture, BytesBeyondTheCountWaitForTheNextRead) {
 }
 
 TEST_F(LinkFixture, DiscardDropsWhatCameUnasked) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.Inject("late reply and garbage");
     std::this_thread::sleep_for(50ms);
     link.DiscardInput();
@@ -136,7 +110,7 @@ TEST_F(LinkFixture, CloseGivesThePortBackTheSettingsItHad) {
     cfsetispeed(&before, B9600);
     cfsetospeed(&before, B9600);
     ASSERT_EQ(tcsetattr(fd, TCSANOW, &before), 0);
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     termios during{};
     ASSERT_EQ(tcgetattr(fd, &during), 0);
     EXPECT_EQ(during.c_lflag & ICANON, 0u);
@@ -150,7 +124,7 @@ TEST_F(LinkFixture, CloseGivesThePortBackTheSettingsItHad) {
 }
 
 TEST_F(LinkFixture, ASilentBoardHoldsAReadOnlyForTheBound) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.SetReply(sim::Reply::Never);
     ASSERT_TRUE(link.WritePort(link.Put("a")));
     std::memcpy(link.m_szBuffer, "old", 4);
@@ -165,7 +139,7 @@ TEST_F(LinkFixture, ASilentBoardHoldsAReadOnlyForTheBound) {
 }
 
 TEST_F(LinkFixture, AWriteOrReadIsWhatTellsTheBoardHasGone) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.Vanish();
     EXPECT_FALSE(link.WritePort(link.Put("a")));
     EXPECT_TRUE(link.m_bPortGone);
@@ -175,7 +149,7 @@ TEST_F(LinkFixture, AWriteOrReadIsWhatTellsTheBoardHasGone) {
 }
 
 TEST_F(LinkFixture, TemperatureReplyKeepsItsDegreeSign) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.SetTemperature(-4.25);
     ASSERT_TRUE(link.WritePort(link.Put("T")));
     ASSERT_TRUE(link.WritePort(link.Put("t")));
@@ -185,7 +159,7 @@ TEST_F(LinkFixture, TemperatureReplyKeepsItsDegreeSign) {
 }
 
 TEST_F(LinkFixture, AVanishedBoardFailsWritesAndReadsButCloseStillWorks) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     board.Vanish();
     link.WatchPort();  // seen without moving a byte
     EXPECT_TRUE(link.m_bPortGone);
@@ -199,7 +173,7 @@ TEST_F(LinkFixture, AVanishedBoardFailsWritesAndReadsButCloseStillWorks) {
 
 TEST_F(LinkFixture, ProbeFindsAnOpenPortAndNoneAfterClose) {
     EXPECT_FALSE(link.ProbePort());
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     EXPECT_TRUE(link.ProbePort());
     EXPECT_EQ(link.m_bResult, 1);
     link.ClosePort();
@@ -209,11 +183,11 @@ TEST_F(LinkFixture, ProbeFindsAnOpenPortAndNoneAfterClose) {
 }
 
 TEST_F(LinkFixture, APortIsOpenedByOneLinkAtATime) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     TestLink second;
-    EXPECT_FALSE(second.Connect(board.Path()));
+    EXPECT_FALSE(second.OpenAndConfigure(board.Path()));
     link.ClosePort();
-    EXPECT_TRUE(second.Connect(board.Path()));  // free again after close
+    EXPECT_TRUE(second.OpenAndConfigure(board.Path()));  // free again after close
     second.ClosePort();
 }
 
@@ -228,7 +202,7 @@ int InChild(F body) {
 }
 
 TEST_F(LinkFixture, AnotherProgramCannotOpenThePortWeHold) {
-    ASSERT_TRUE(link.Connect(board.Path()));
+    ASSERT_TRUE(link.OpenAndConfigure(board.Path()));
     const std::string path = board.Path();
     EXPECT_EQ(InChild([&] { return port::Open(path.c_str()) == port::kNoPort ? 0 : 1; }), 0);
 }

@@ -2,7 +2,7 @@
 // a port. With VELMORA_TEST_PORT naming a COM port that leads to the
 // simulated board (the test script maps it in the Wine prefix): settings,
 // exclusivity, writes, reads and the read bound.
-#include "link/serial_link.h"
+#include "link/tests/test_link.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +15,6 @@
 #include <string>
 
 namespace {
-
-struct TestLink : CSerialLink {
-    // The port operations beneath the board's, driven by hand.
-    using CSerialLink::ConfigureLine;
-    using CSerialLink::ConfigureResult;
-    using CSerialLink::OpenPort;
-    using CSerialLink::ReadPort;
-    using CSerialLink::ReplyText;
-    using CSerialLink::WritePort;
-    using CSerialLink::m_bPortGone;
-    using CSerialLink::m_bResult;
-    using CSerialLink::m_dwTransferred;
-    using CSerialLink::m_hComm;
-    using CSerialLink::m_nBytes;
-    using CSerialLink::m_pszPortName;
-    using CSerialLink::m_szBuffer;
-    bool Open(const std::string& name) {
-        m_pszPortName = name.c_str();
-        return OpenPort();
-    }
-    std::int32_t Put(std::string_view bytes) {
-        std::memcpy(m_szBuffer, bytes.data(), bytes.size());
-        return static_cast<std::int32_t>(bytes.size());
-    }
-};
 
 TEST(Win32Port, NamesThatAreNoPortFailTheOpen) {
     for (const std::string name : {"", "COM250", "\\\\.\\COM251", "C:\\no\\such\\file"}) {

@@ -1,6 +1,7 @@
 // "On", "Off" and closing the panel, through the real port code.
 #include "panel/tests/board_session.h"
 
+#include "link/tests/test_link.h"
 #include "panel/tests/os_faults.h"
 
 #include <sys/stat.h>
@@ -13,14 +14,7 @@ namespace {
 using ConnectSession = BoardSession;
 
 // Another holder of the port, as a second program would be.
-struct OtherLink : CSerialLink {
-    std::string path;
-    bool Open(std::string name) {
-        path = std::move(name);
-        m_pszPortName = path.c_str();
-        return OpenPort();
-    }
-};
+using OtherLink = TestLink;
 
 class ConnectByRows : public BoardSession, public ::testing::WithParamInterface<const char*> {};
 
