@@ -69,29 +69,8 @@ public:
     const PanelStore& Store() const { return *this; }
     const CSerialLink& Link() const { return m_link; }
 
-    using ClickRoutine = void (CPanelDlg::*)();
-    using MessageRoutine = bool (CPanelDlg::*)(unsigned, std::intptr_t);
-    using QueryRoutine = IconHandle (CPanelDlg::*)();
-    struct EventEntry {
-        PanelEventKind kind;
-        int id;  // the control, for clicks
-        std::variant<ClickRoutine, MessageRoutine, QueryRoutine> routine;
-    };
-
-    enum class RowsTest { Always, Is1, Is2, Is4, Is2Or4 };
-    struct EnableStep {
-        RowsTest when;
-        int id;
-        bool on;
-    };
-    // Enables first, then disables; a focused control that it disables
-    // hands the focus on first (see MoveFocusOff).
-    void ApplyEnableSet(std::span<const EnableStep> set);
-
-    friend std::span<const EventEntry> EventTable();
-
 private:
-    // Event routines.
+    // Event routines; only the event table runs them.
     bool OnSysCommand(unsigned id, std::intptr_t param);
     bool OnPaint(unsigned id, std::intptr_t param);
     IconHandle OnQueryDragIcon();
@@ -114,6 +93,29 @@ private:
     // The base dialog's OK handling: exchange to the store, end on success.
     void OnOK();
 
+public:
+    using ClickRoutine = void (CPanelDlg::*)();
+    using MessageRoutine = bool (CPanelDlg::*)(unsigned, std::intptr_t);
+    using QueryRoutine = IconHandle (CPanelDlg::*)();
+    struct EventEntry {
+        PanelEventKind kind;
+        int id;  // the control, for clicks
+        std::variant<ClickRoutine, MessageRoutine, QueryRoutine> routine;
+    };
+
+    enum class RowsTest { Always, Is1, Is2, Is4, Is2Or4 };
+    struct EnableStep {
+        RowsTest when;
+        int id;
+        bool on;
+    };
+    // Enables first, then disables; a focused control that it disables
+    // hands the focus on first (see MoveFocusOff).
+    void ApplyEnableSet(std::span<const EnableStep> set);
+
+    friend std::span<const EventEntry> EventTable();
+
+private:
     // Shows one of the four failure texts in a modal box and returns when
     // the user closes it.
     void ShowPortError(std::string_view text);
