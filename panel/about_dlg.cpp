@@ -5,7 +5,7 @@
 
 int CAboutDlg::DoModal() { return m_owner.RunModal(IDD_ABOUTBOX); }
 
-void AppendAboutItem(PanelView& view) {
+void AppendAboutItem(PanelShell& view) {
     const std::string_view item = res::LoadString(IDS_ABOUTBOX);
     if (item.empty()) return;
     view.AppendSystemMenuSeparator();

@@ -105,6 +105,12 @@ void CPanelDlg::SelectByPrefix(int comboId, const std::string& text) {
         const auto it = std::ranges::find_if(
             list, [&](const std::string& entry) { return StartsWithNoCase(entry, text); });
         if (it != list.end()) {
+            // Completing what the user is typing ("COM" to "COM1") would move
+            // the caret, or select the text so the next key replaces it: it
+            // waits for the first exchange after the focus has left. An entry
+            // that is no completion of the shown text is the panel's own
+            // change, and applies at once.
+            if (m_view.HasFocus(comboId) && StartsWithNoCase(*it, m_view.GetText(comboId))) return;
             m_view.SelectComboEntry(comboId, static_cast<int>(it - list.begin()));
             return;
         }

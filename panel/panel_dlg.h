@@ -144,6 +144,9 @@ private:
     // A tick's write failed: reported once, and the acquisitions released.
     bool TickWriteFailed();
     bool RowTest(RowsTest test) const;
+    // Shows `text` in the combo: the first entry that begins with it, case
+    // aside, else the text itself. A completion of what the user is typing
+    // waits while the combo has the focus.
     void SelectByPrefix(int comboId, const std::string& text);
     void ReportRowTooLong(int rowIndex, int editId);
     // The routine's part of an event; OnEvent adds what follows every one.

@@ -11,7 +11,6 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
-#include <dbt.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -30,14 +29,6 @@ std::wstring ComboEntry(HWND combo, LRESULT index) {
 bool HoldsFocus(HWND control) {
     const HWND focus = ::GetFocus();
     return focus != nullptr && (focus == control || ::IsChild(control, focus) != FALSE);
-}
-
-// `entry` continues what `shown` begins, case aside: selecting it would
-// complete the shown text.
-bool Completes(const std::wstring& entry, const std::wstring& shown) {
-    return entry.size() >= shown.size() &&
-           ::CompareStringOrdinal(entry.c_str(), static_cast<int>(shown.size()), shown.c_str(),
-                                  static_cast<int>(shown.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The port's tooltip breaks its lines at this width, at 96 DPI.
@@ -131,7 +122,8 @@ INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (c.kind == res::ControlKind::TextRight) KeepLastGlyphWhole(Item(c.id));
         return m_dlg->OnInitDialog() ? TRUE : FALSE;
     case WM_DEVICECHANGE:
-        if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshPortList();
+        // Windows tells a port's coming and going to windows only: forwarded.
+        if (m_portWatch.Changed({msg, wParam})) RefreshPortList();
         return TRUE;
     case WM_NOTIFY: {
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
@@ -278,14 +270,13 @@ std::vector<std::string> Win32PanelWindow::GetComboList(int id) {
 
 void Win32PanelWindow::SelectComboEntry(int id, int index) {
     const HWND combo = Item(id);
-    const std::wstring entry = ComboEntry(combo, index);
-    const std::wstring shown = WindowText(combo);
-    if (entry == shown) return;
-    // Completing under the user's fingers would select all they typed, so
-    // the next key replaces it; the first tick after the focus leaves does.
-    if (HoldsFocus(combo) && Completes(entry, shown)) return;
+    // The entry already shown stays: selecting it again would rewrite the
+    // edit under the caret.
+    if (ComboEntry(combo, index) == WindowText(combo)) return;
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
+
+bool Win32PanelWindow::HasFocus(int id) { return HoldsFocus(Item(id)); }
 
 int Win32PanelWindow::FocusedControl() {
     const HWND focus = ::GetFocus();

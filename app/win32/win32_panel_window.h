@@ -1,6 +1,9 @@
 // Win32 frontend of the panel: the dialog from template 102 in the
-// executable's resources, run by DialogBoxParamW, implementing PanelView
-// over the native controls and handing every message to the panel.
+// executable's resources, run by DialogBoxParamW. It provides the panel's
+// controls and shell (panel/panel_controls.h, panel/panel_shell.h) over the
+// native controls and hands every message to the panel; it answers and
+// carries out orders, and decides nothing: which combo entry to select,
+// and where the focus goes and when, are the panel's rules.
 //
 //  [X] Native controls from the resource template (the dialog manager's
 //      own layout, tab order, mnemonics, Enter = IDOK, Escape = IDCANCEL).
@@ -9,24 +12,24 @@
 //  [X] The real system menu with the About item; WM_SYSCOMMAND routed.
 //  [X] Message boxes: MB_OK, no icon, the executable's name as caption.
 //  [X] UTF-8 in the panel, UTF-16 at the window.
-//  [X] Ticks never disturb typing: writing the text a control already shows
-//      changes nothing (SetWindowText would put the caret at the start and
-//      drop the selection and undo), and a combo that has the keyboard focus
-//      is not completed: the completion of what the user typed waits for
-//      the first tick after the focus leaves. A selection that is not a
-//      completion of the shown text applies at once.
-//  [X] The focus as the panel orders it: which control holds it (a combo's
-//      edit counts as the combo), moved with WM_NEXTDLGCTL as the dialog
-//      manager moves it for Tab, and the caret put back with nothing
-//      selected (the dialog manager selects an edit's whole text when it
-//      gives it the focus, also as the panel comes back after a box).
+//  [X] Writing the text a control already shows, or selecting the combo
+//      entry it shows, changes nothing (SetWindowText would put the caret
+//      at the start and drop the selection and undo).
+//  [X] The focus: whether a control has it now (HasFocus: the keyboard's
+//      focus, a combo's edit counting as the combo), which control holds
+//      it, moved with WM_NEXTDLGCTL as the dialog manager moves it for Tab,
+//      and the caret put back with nothing selected (the dialog manager
+//      selects an edit's whole text when it gives it the focus, also as the
+//      panel comes back after a box).
 //  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless;
 //      its file chooser runs through the panel, as a modal window of it.
 //  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
 //      run the cancel routine, which closes the port.
 //  [X] The port list is current: listed again as it drops down
-//      (CBN_DROPDOWN) and when a device comes or goes (WM_DEVICECHANGE),
-//      after the template's COM1..COM10; the edit's text and caret stay.
+//      (CBN_DROPDOWN) and when the port watch (link/port_watch.h) says a
+//      port came or went, after the template's COM1..COM10; the edit's text
+//      and caret stay. Windows 7 tells of ports only to top-level windows
+//      (WM_DEVICECHANGE): the window forwards that message to the watch.
 //      The open list is as wide as its longest entry (CB_SETDROPPEDWIDTH);
 //      a tooltip on the port combo shows its whole text, asked for each
 //      time it shows.
@@ -54,6 +57,7 @@
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
 #include "app/win32/win32_trend_window.h"
+#include "link/port_watch.h"
 #include "panel/panel_dlg.h"
 
 #include <windows.h>
@@ -67,6 +71,7 @@ public:
     // Runs template 102 modally with `dlg` behind it; the dialog's result.
     int Run(CPanelDlg& dlg);
 
+    // PanelControls.
     void EnableControl(int id, bool enable) override;
     bool IsControlEnabled(int id) override;
     std::string GetText(int id) override;
@@ -76,10 +81,13 @@ public:
     void LimitText(int id, int chars) override;
     std::vector<std::string> GetComboList(int id) override;
     void SelectComboEntry(int id, int index) override;
+    bool HasFocus(int id) override;
     int FocusedControl() override;
     void FocusControl(int id) override;
     int CaretPosition(int id) override;
     void SetCaret(int id, int position) override;
+
+    // PanelShell.
     void ShowMessage(std::string_view text) override;
     void StartTimer(int id, unsigned periodMs) override;
     void EndDialog(int result) override;
@@ -106,6 +114,7 @@ private:
     HWND m_hwnd = nullptr;
     CPanelDlg* m_dlg = nullptr;
     std::wstring m_tipText;  // the tooltip's text while it shows
+    port::PortWatch m_portWatch;
     Win32TrendWindow m_trend;
 };
 

@@ -21,3 +21,10 @@ void PaintWithoutFrameSync(wxWindow& topLevel) {
     else
         g_signal_connect(window, "realize", G_CALLBACK(OnRealized), nullptr);
 }
+
+bool KeepsFocusWithin(wxWindow& topLevel, const wxWindow& control) {
+    for (GtkWidget* w = gtk_window_get_focus(GTK_WINDOW(topLevel.GetHandle())); w != nullptr;
+         w = gtk_widget_get_parent(w))
+        if (w == control.GetHandle()) return true;
+    return false;
+}

@@ -7,6 +7,9 @@
 //      frame is shown (a wake-up wherever one does). That paces
 //      animations; these windows change a few texts a second, so each
 //      repaint would cost a wake-up for nothing.
+//  [X] The window's own focus widget, which GTK keeps while a popup menu
+//      or a box has the keyboard; wx knows the focus only while the window
+//      itself has the keyboard.
 #ifndef VELMORA_APP_WX_WX_GTK_WINDOW_H
 #define VELMORA_APP_WX_WX_GTK_WINDOW_H
 
@@ -14,5 +17,8 @@ class wxWindow;
 
 // From its realisation on, `topLevel` paints without the handshake.
 void PaintWithoutFrameSync(wxWindow& topLevel);
+// `topLevel`'s own focus widget is `control` or a part of it (a combo's
+// entry), whether or not the window has the keyboard now.
+bool KeepsFocusWithin(wxWindow& topLevel, const wxWindow& control);
 
 #endif

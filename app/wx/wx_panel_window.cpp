@@ -3,6 +3,7 @@
 #include "app/wx/wx_about_box.h"
 #include "app/wx/wx_art.h"
 #include "app/wx/wx_gtk_controls.h"
+#include "app/wx/wx_gtk_modal.h"
 #include "app/wx/wx_gtk_style.h"
 #include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
@@ -19,8 +20,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
-
-#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <utility>
@@ -44,12 +43,6 @@ bool HoldsFocus(const wxWindow* control) {
     for (const wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent())
         if (w == control) return true;
     return false;
-}
-
-// `entry` continues what `shown` begins, case aside: selecting it would
-// complete the shown text.
-bool Completes(const wxString& entry, const wxString& shown) {
-    return entry.Lower().StartsWith(shown.Lower());
 }
 
 }  // namespace
@@ -199,22 +192,19 @@ std::vector<std::string> WxPanelWindow::GetComboList(int id) {
 
 void WxPanelWindow::SelectComboEntry(int id, int index) {
     auto& combo = dynamic_cast<wxComboBox&>(*m_controls.at(id));
-    const wxString entry = combo.GetString(static_cast<unsigned>(index));
-    const wxString shown = combo.GetValue();
-    if (entry == shown) return;
-    // Completing under the user's fingers would move the caret into what
-    // they type; the first tick after the focus leaves completes it.
-    if (HoldsFocus(&combo) && Completes(entry, shown)) return;
+    // The entry already shown stays: selecting it again would rewrite the
+    // field under the caret.
+    if (combo.GetString(static_cast<unsigned>(index)) == combo.GetValue()) return;
     combo.SetSelection(index);
 }
+
+bool WxPanelWindow::HasFocus(int id) { return HoldsFocus(m_controls.at(id)); }
 
 int WxPanelWindow::FocusedControl() {
     // The window's own focus widget: GTK keeps it while a popup menu or a box
     // has the keyboard, and wx knows none then.
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(GetHandle()));
-    for (GtkWidget* w = focus; w != nullptr; w = gtk_widget_get_parent(w))
-        for (const auto& [id, control] : m_controls)
-            if (control->GetHandle() == w) return id;
+    for (const auto& [id, control] : m_controls)
+        if (KeepsFocusWithin(*this, *control)) return id;
     return 0;
 }
 
@@ -235,9 +225,7 @@ void WxPanelWindow::SetCaret(int id, int position) {
 void WxPanelWindow::ShowMessage(std::string_view text) {
     if (m_closing) return;  // the panel is ending: as if OK were pressed at once
     wxMessageDialog box(this, FromUtf8(text), FromUtf8(m_programName), wxOK | wxICON_NONE);
-    // GTK runs the box natively, out of reach of EndModal.
-    RunNested([&box] { gtk_dialog_response(GTK_DIALOG(box.GetHandle()), GTK_RESPONSE_OK); },
-              [&box] { box.ShowModal(); });
+    RunNested([&box] { AnswerOk(box); }, [&box] { box.ShowModal(); });
 }
 
 template <class RunBox>
@@ -290,7 +278,7 @@ void WxPanelWindow::ShowSystemMenu() {
             menu.Append(static_cast<int>(i) + 1, m_systemMenu[i].text);
     }
     int chosen = wxID_NONE;
-    RunNested([&menu] { gtk_menu_popdown(GTK_MENU(menu.m_menu)); },
+    RunNested([&menu] { PopDown(menu); },
               [&] { chosen = GetPopupMenuSelectionFromUser(menu, wxDefaultPosition); });
     if (chosen >= 1 && static_cast<std::size_t>(chosen) <= m_systemMenu.size())
         Route(PanelEventKind::SysCommand, m_systemMenu[static_cast<std::size_t>(chosen) - 1].command);

@@ -1,5 +1,9 @@
 // wxWidgets (GTK3) frontend of the panel: one dialog built from template
-// 102 that implements PanelView and hands every event to the panel.
+// 102 that provides the panel's controls and shell (panel/panel_controls.h,
+// panel/panel_shell.h) and hands every event to the panel. It answers and
+// carries out orders, and decides nothing: which combo entry to select, and
+// where the focus goes and when, are the panel's rules. What wx does not
+// reach in GTK is in the wx_gtk_* files.
 //
 //  [X] Controls of the template at their places in dialog units, tab order.
 //  [X] Clicks, toggles, the poll timer, Escape / close box (cancel) and
@@ -7,27 +11,27 @@
 //  [X] Row editors refuse typing beyond the limit but keep longer text set
 //      by the panel (GTK's own max length would cut it).
 //  [X] Modal message boxes: one OK button, no icon, the program's name.
-//  [X] Ticks never disturb typing: writing the text a control already shows
-//      changes nothing (caret, selection and undo stay), and a combo that
-//      has the keyboard focus is not completed: the completion of what the
-//      user typed waits for the first tick after the focus leaves. A
-//      selection that is not a completion of the shown text applies at once.
-//  [X] The focus as the panel orders it: which control holds it (a combo's
-//      entry counts as the combo), also while a box or a popup menu has the
-//      keyboard (GTK keeps the window's focus widget), and its caret put
-//      back with nothing selected (GTK selects an entry's whole text when it
-//      takes the focus by a grab).
+//  [X] Writing the text a control already shows, or selecting the combo
+//      entry it shows, changes nothing (caret, selection and undo stay).
+//  [X] The focus: whether a control has it now (HasFocus: wx's focus, a
+//      combo's entry counting as the combo), which control holds it, also
+//      while a box or a popup menu has the keyboard (GTK keeps the window's
+//      focus widget, see wx_gtk_window.h), and its caret put back with
+//      nothing selected (GTK selects an entry's whole text when it takes the
+//      focus by a grab).
 //  [X] TERM, INT and HUP end the panel as the close box does (the cancel
 //      routine closes the port): wxApp's signal handlers only note the
 //      signal, and the main loop calls CloseFromOutside. An open message or
-//      About box is closed first, as if OK were pressed, and no other opens.
+//      About box is closed first, as if OK were pressed, and no other opens
+//      (GTK runs the message box and the menu natively: wx_gtk_modal.h).
 //  [X] System menu: GTK lets no program add to the window manager's menu,
 //      so a stand-in opens on right click, Shift+F10, the menu key or
 //      Alt+Space, holding "Chiudi" and what the panel appended.
 //  [X] The port list is current: the ports present are listed again as the
-//      list opens and whenever a serial device comes or goes (an inotify
-//      watch on /dev in the main loop, no timer), after the template's
-//      COM1..COM10; what the field holds, caret included, stays.
+//      list opens and whenever the port watch (link/port_watch.h) says a
+//      serial device came or went, its descriptor waited on in the main
+//      loop (wx_port_watch.h, no timer), after the template's COM1..COM10;
+//      what the field holds, caret included, stays.
 //  [X] Accessible names from res/ on the controls whose text does not say
 //      what they are; long port names shown whole (see wx_gtk_controls.h).
 //  [X] The trend window (WxTrendWindow) opens beside the panel, modeless;
@@ -68,6 +72,7 @@ public:
     // its text, caret and selection.
     void RefreshPortList();
 
+    // PanelControls.
     void EnableControl(int id, bool enable) override;
     bool IsControlEnabled(int id) override;
     std::string GetText(int id) override;
@@ -77,10 +82,13 @@ public:
     void LimitText(int id, int chars) override;
     std::vector<std::string> GetComboList(int id) override;
     void SelectComboEntry(int id, int index) override;
+    bool HasFocus(int id) override;
     int FocusedControl() override;
     void FocusControl(int id) override;
     int CaretPosition(int id) override;
     void SetCaret(int id, int position) override;
+
+    // PanelShell.
     void ShowMessage(std::string_view text) override;
     void StartTimer(int id, unsigned periodMs) override;
     void EndDialog(int result) override;

@@ -5,7 +5,7 @@
 #ifndef VELMORA_APP_WX_WX_PORT_WATCH_H
 #define VELMORA_APP_WX_WX_PORT_WATCH_H
 
-#include "link/port_watch_linux.h"
+#include "link/port_watch.h"
 
 #include <functional>
 #include <string>

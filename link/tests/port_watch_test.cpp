@@ -1,6 +1,6 @@
 // The inotify watch that tells the window to list the ports again, on a
 // device folder of the test's own.
-#include "link/port_watch_linux.h"
+#include "link/port_watch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 // A PanelView without a window: it keeps each control's text, check and
-// enable state as a window would, and records every call in order. The
-// focus as the least helpful toolkit keeps it: a box or a modal window
-// takes it and gives nothing back, disabling the focused control drops it,
-// a disabled control refuses it, and an editor that takes it has its whole
-// text selected.
+// enable state as a window would, and records every call in order. It
+// decides nothing, as no frontend does: a combo entry it is told to select
+// is selected, focus or not. The focus as the least helpful toolkit keeps
+// it: a box or a modal window takes it and gives nothing back, disabling
+// the focused control drops it, a disabled control refuses it, and an
+// editor that takes it has its whole text selected.
 #ifndef VELMORA_PANEL_TESTS_FAKE_VIEW_H
 #define VELMORA_PANEL_TESTS_FAKE_VIEW_H
 
@@ -57,6 +58,7 @@ public:
         log.push_back("select " + std::to_string(id) + " " + std::to_string(index));
         text[id] = lists[id].at(static_cast<std::size_t>(index));
     }
+    bool HasFocus(int id) override { return focus != 0 && focus == id; }
     int FocusedControl() override { return focus; }
     void FocusControl(int id) override {
         log.push_back("focus " + std::to_string(id));
