@@ -3,6 +3,7 @@
 // it. The rule is the panel's: every frontend only answers HasFocus.
 #include "panel/panel_dlg.h"
 #include "panel/tests/fake_view.h"
+#include "panel/tests/test_panel.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct OwnChangeCase {
     int combo;
-    std::string CPanelDlg::*field;
+    std::string PanelStore::*field;
     std::string shown;  // what the user typed, the focus still there
     std::string set;    // what the panel puts in the store meanwhile
     std::string want;
@@ -78,19 +79,19 @@ struct OwnChangeCase {
 // panel sets that does not continue it is no completion, and shows at once.
 TEST(AFocusedCombo, ShowsThePanelsOwnChangeAtOnce) {
     const OwnChangeCase cases[] = {
-        {IDC_COMBO_COLUMNS, &CPanelDlg::m_strColumns, "2", "8", "8"},
-        {IDC_COMBO_PORT, &CPanelDlg::m_strPort, "COM", "/dev/ttyUSB0", "/dev/ttyUSB0"},
-        {IDC_COMBO_PORT, &CPanelDlg::m_strPort, "/dev/tty", "COM3", "COM3"},
+        {IDC_COMBO_COLUMNS, &PanelStore::m_strColumns, "2", "8", "8"},
+        {IDC_COMBO_PORT, &PanelStore::m_strPort, "COM", "/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {IDC_COMBO_PORT, &PanelStore::m_strPort, "/dev/tty", "COM3", "COM3"},
         // The same store, a completion: held back.
-        {IDC_COMBO_PORT, &CPanelDlg::m_strPort, "COM", "COM3", "COM"},
+        {IDC_COMBO_PORT, &PanelStore::m_strPort, "COM", "COM3", "COM"},
     };
     for (const OwnChangeCase& c : cases) {
         FakeView view;
-        CPanelDlg dlg(view);
+        TestPanel dlg(view);
         dlg.OnInitDialog();
         view.text[c.combo] = c.shown;
         view.ClickInto(c.combo, static_cast<int>(c.shown.size()));
-        dlg.*c.field = c.set;
+        dlg.Seed().*c.field = c.set;
         dlg.ExchangeData(Exchange::ToControls);
         EXPECT_EQ(view.text[c.combo], c.want) << c.shown << " then " << c.set;
         EXPECT_EQ(view.focus, c.combo);
