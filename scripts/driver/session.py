@@ -191,6 +191,9 @@ class Session:
             fail(f"Xvfb ({screen}) named no display")
         self._servers.append(server)
         os.environ["DISPLAY"] = f":{number}"
+        answers = lambda: subprocess.run(["xdpyinfo"], capture_output=True).returncode == 0  # noqa: E731
+        if not wait_for(answers, 10):
+            fail(f"the X server on :{number} does not answer")
         return server
 
     def stop_display(self, server):

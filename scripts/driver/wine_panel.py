@@ -5,6 +5,7 @@
 # ids stand in for them.
 import subprocess
 from dataclasses import dataclass
+from pathlib import Path
 
 from driver import resources, x11
 from driver.session import expect, fail, wait_for
@@ -62,7 +63,7 @@ class Window:
     TABS_PAST_COMBO = 1
 
     def __init__(self, probe, title="Velmora", controls=None, mode=()):
-        self.probe = probe
+        self.probe = str(Path(probe).resolve())
         self.title = title
         self.template = controls or resources.panel()
         self.mode = list(mode)
@@ -148,5 +149,5 @@ def start(session, board, exe, probe):
     """The board plugged in behind the prefix's COM3 and velmora.exe started
     on it in the work folder, until its window shows: (process, panel)."""
     board.plug()
-    app = session.start(["wine", exe], log="velmora.log")
+    app = session.start(["wine", Path(exe).resolve()], log="velmora.log")
     return app, Window(probe).shown()
