@@ -1,15 +1,16 @@
 # The Linux build's windows as a screen reader meets them: through the
-# accessibility bus, each control found by its accessible name. What the
-# bus lacks: the X window to send keys to, which comes from its title.
+# accessibility bus, each control found by its accessible name (each look
+# made by atspi_reader.py). What the bus lacks: the X window to send keys
+# to, which comes from the window's title.
+import json
+import subprocess
 from dataclasses import dataclass
-
-import pyatspi
+from pathlib import Path
 
 from driver import x11
 from driver.session import expect, fail, wait_for
 
-ROLES = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_TEXT,
-         pyatspi.ROLE_LABEL, pyatspi.ROLE_SLIDER}
+READER = Path(__file__).with_name("atspi_reader.py")
 
 
 @dataclass
@@ -22,56 +23,8 @@ class State:
     place: tuple       # (x, y, width, height) on the screen
 
 
-def _children(acc):
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            yield child
-
-
-def _walk(acc):
-    for child in _children(acc):
-        yield child
-        yield from _walk(child)
-
-
-def _text(acc):
-    try:
-        return acc.queryText().getText(0, -1)
-    except NotImplementedError:
-        return None
-
-
-def _editor(acc):
-    if acc.getRole() == pyatspi.ROLE_COMBO_BOX:
-        return next((c for c in _children(acc) if c.getRole() == pyatspi.ROLE_TEXT), None)
-    return acc if acc.getRole() == pyatspi.ROLE_TEXT else None
-
-
-def _place(acc):
-    return tuple(acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
-
-
-def _focused_within(acc):
-    return acc.getState().contains(pyatspi.STATE_FOCUSED) or any(_focused_within(c) for c in _children(acc))
-
-
-def program(name):
-    """The running program name on the bus, or None. Nothing is cached:
-    each look reads the program as it is now."""
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in _children(desktop):
-        try:
-            if app.name == name:
-                app.setCacheMask(pyatspi.cache.NONE)
-                return app
-        except Exception:  # a program leaving the bus meanwhile
-            continue
-    return None
-
-
 class Window:
-    """A shown window of a program on the bus, titled title."""
+    """A shown window titled title of the program program_name."""
     # GTK gives a combo's arrow button a tab stop of its own.
     TABS_PAST_COMBO = 2
 
@@ -79,125 +32,77 @@ class Window:
         self.program_name = program_name
         self.title = title
         self.xid = None  # the X window, for keys
+        self.why = ""    # what the last look that failed said
 
-    def root(self):
-        app = program(self.program_name)
-        if app is None:
+    def look(self, operation, *arguments):
+        """The reader's answer, or None when it failed or took too long (a
+        bus busy with a loaded machine): the callers' waits look again."""
+        try:
+            done = subprocess.run(["/usr/bin/python3", READER, self.program_name, self.title, operation,
+                                   *[str(a) for a in arguments]], capture_output=True, text=True, timeout=20)
+        except subprocess.TimeoutExpired:
+            self.why = f"{operation}: no answer in 20 s"
             return None
-        return next((w for w in _children(app) if w.name == self.title
-                     and w.getState().contains(pyatspi.STATE_SHOWING)), None)
+        if done.returncode != 0:
+            self.why = done.stderr.strip().splitlines()[-1] if done.stderr.strip() else operation
+            return None
+        return json.loads(done.stdout)
 
-    def shown(self, timeout=10.0):
+    def ask(self, operation, *arguments, timeout=3.0):
+        """As look, failing the step when no look answers within timeout."""
+        found = wait_for(lambda: self.look(operation, *arguments), timeout, 0.2)
+        if found is None:
+            fail(f"{operation} {' '.join(map(str, arguments))}: {self.why}")
+        return found
+
+    def shown(self, timeout=20.0):
         """Waits for the window on the bus and on the screen."""
-        expect(self.root, f"no window {self.title} of {self.program_name} on the accessibility bus", timeout)
+        expect(lambda: self.look("shown"), lambda _: f"no window {self.title} on the bus: {self.why}", timeout)
         self.xid = x11.window(self.title, timeout)
         return self
 
-    def find(self, name):
-        """The control named name, the outermost (a combo, not its entry)."""
-        def look():
-            root = self.root()
-            if root is None:
-                return None
-            return next((a for a in _walk(root) if a.getRole() in ROLES and a.name == name), None)
-        # A bus busy with a loaded machine may miss a call: look again.
-        found = wait_for(look, 2.0, 0.2)
-        if found is None:
-            fail(f"no control named {name!r} in the window {self.title}")
-        return found
-
     def state(self, name):
-        return self._state(self.find(name))
-
-    @staticmethod
-    def _state(acc):
-        states = acc.getState()
-        editor = _editor(acc)
-        text = _text(editor) if editor is not None else acc.name
-        return State(states.contains(pyatspi.STATE_ENABLED), _focused_within(acc), text,
-                     states.contains(pyatspi.STATE_CHECKED) or states.contains(pyatspi.STATE_PRESSED),
-                     acc.description, _place(acc))
+        got = self.ask("state", name)
+        got["place"] = tuple(got["place"])
+        return State(**got)
 
     def focused(self):
         """The name of the control that has the focus, or None."""
-        root = self.root()
-        if root is None:
-            return None
-        for acc in _walk(root):
-            if acc.getRole() in ROLES and acc.name and _focused_within(acc):
-                return acc.name
-        return None
+        return self.look("focused")
 
     def readout(self, label):
-        """The text of the read-only field shown right of the label on its row
-        (the clock right of "Ora del PC:")."""
-        root = self.root()
-        lx, ly, lw, lh = _place(self.find(label))
-        row = [a for a in _walk(root) if a.getRole() == pyatspi.ROLE_TEXT and not a.name
-               and abs(_place(a)[1] + _place(a)[3] / 2 - (ly + lh / 2)) <= lh and _place(a)[0] > lx]
-        if not row:
-            fail(f"no field beside {label!r}")
-        return _text(min(row, key=lambda a: _place(a)[0]))
+        """The text of the read-only field right of label on its row (the
+        clock right of "Ora del PC:")."""
+        return self.ask("readout", label)
 
-    # -- doing
     def click(self, name):
         """A pointer click in the middle of the control, of a combo's entry."""
-        acc = self.find(name)
-        x11.click_middle(_place(_editor(acc) or acc))
+        x11.click_middle(self.ask("click_place", name))
 
     def do(self, name):
         """The control's first action (press, toggle, pop up), as an assistive tool does it."""
-        self.find(name).queryAction().doAction(0)
+        self.ask("do", name)
 
     def set_text(self, name, text):
-        _editor(self.find(name)).queryEditableText().setTextContents(text)
+        self.ask("set_text", name, text)
 
     def set_value(self, name, value):
-        self.find(name).queryValue().currentValue = float(value)
+        self.ask("set_value", name, value)
 
     def grab_focus(self, name):
-        if not self.find(name).queryComponent().grabFocus():
-            fail(f"{name} did not take the focus")
+        self.ask("grab_focus", name)
 
     def entries(self, name):
-        """The entries of a combo's list, in order."""
-        menu = next(c for c in _children(self.find(name)) if c.getRole() == pyatspi.ROLE_MENU)
-        return [c.name for c in _children(menu)]
+        return self.ask("entries", name)
 
     def hidden(self, name):
-        """How many pixels of the control's editor text lie out of sight: how
-        far the text moves to bring its end into view with the caret."""
-        text = _editor(self.find(name)).queryText()
+        return self.ask("hidden", name, timeout=10)
 
-        def first_char_x(caret):
-            text.setCaretOffset(caret)
-            # The field scrolls to the caret when it next lays out: wait
-            # until two looks a little apart agree.
-            seen = []
+    def controls(self, *roles):
+        return [tuple(c) for c in self.ask("controls", *roles)]
 
-            def settled():
-                seen.append(text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)[0])
-                return len(seen) > 2 and seen[-1] == seen[-2]
-            wait_for(settled, 3.0, 0.15)
-            return seen[-1]
-        return first_char_x(0) - first_char_x(text.characterCount)
-
-    def controls(self, roles):
-        """(role name, name, showing) of each control of the roles inside the window."""
-        root = self.root()
-        return [(a.getRoleName(), a.name, a.getState().contains(pyatspi.STATE_SHOWING))
-                for a in _walk(root) if a.getRole() in roles]
-
-    def labels(self):
-        """(name, text, description) of each named label with a text: what a
-        screen reader reads of a chart's latest value."""
-        return [(a.name, _text(a), a.description) for a in _walk(self.root())
-                if a.getRole() == pyatspi.ROLE_LABEL and a.name and _text(a)]
-
-    def label_parent_place(self, name):
-        """The place of the area that holds the label named name."""
-        return _place(self.find(name).parent)
+    def charts(self):
+        return self.ask("charts")
 
     def showing_labels(self):
-        return [a.name for a in _walk(self.root())
-                if a.getRole() == pyatspi.ROLE_LABEL and a.getState().contains(pyatspi.STATE_SHOWING)]
+        return self.ask("showing_labels")
