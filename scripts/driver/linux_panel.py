@@ -34,28 +34,30 @@ class Window:
         self.xid = None  # the X window, for keys
         self.why = ""    # what the last look that failed said
 
-    def look(self, operation, *arguments):
+    def look(self, operation, *arguments, limit=3):
         """The reader's answer, or None when it failed or took too long (a
         bus busy with a loaded machine): the callers' waits look again."""
         try:
             done = subprocess.run(["/usr/bin/python3", READER, self.program_name, self.title, operation,
-                                   *[str(a) for a in arguments]], capture_output=True, text=True, timeout=20)
+                                   *[str(a) for a in arguments]], capture_output=True, text=True, timeout=limit)
         except subprocess.TimeoutExpired:
-            self.why = f"{operation}: no answer in 20 s"
+            # Now and then a look waits on the bus for good while the next
+            # one, a process of its own, answers at once.
+            self.why = f"{operation}: no answer in {limit} s"
             return None
         if done.returncode != 0:
             self.why = done.stderr.strip().splitlines()[-1] if done.stderr.strip() else operation
             return None
         return json.loads(done.stdout)
 
-    def ask(self, operation, *arguments, timeout=3.0):
+    def ask(self, operation, *arguments, timeout=30.0, limit=3):
         """As look, failing the step when no look answers within timeout."""
-        found = wait_for(lambda: self.look(operation, *arguments), timeout, 0.2)
+        found = wait_for(lambda: self.look(operation, *arguments, limit=limit), timeout, 0.2)
         if found is None:
             fail(f"{operation} {' '.join(map(str, arguments))}: {self.why}")
         return found
 
-    def shown(self, timeout=20.0):
+    def shown(self, timeout=60.0):
         """Waits for the window on the bus and on the screen."""
         expect(lambda: self.look("shown"), lambda _: f"no window {self.title} on the bus: {self.why}", timeout)
         self.xid = x11.window(self.title, timeout)
@@ -96,7 +98,7 @@ class Window:
         return self.ask("entries", name)
 
     def hidden(self, name):
-        return self.ask("hidden", name, timeout=10)
+        return self.ask("hidden", name, timeout=40, limit=15)
 
     def controls(self, *roles):
         return [tuple(c) for c in self.ask("controls", *roles)]

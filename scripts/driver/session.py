@@ -31,7 +31,7 @@ def wait_for(condition, timeout=5.0, every=0.1):
         time.sleep(every)
 
 
-def expect(condition, why, timeout=5.0):
+def expect(condition, why, timeout=10.0):
     """Waits for condition() as wait_for does, and fails with why (a text,
     or a function of the last value) when it never holds."""
     got = wait_for(condition, timeout)
@@ -203,6 +203,12 @@ class Session:
     def session_bus(self):
         """A session bus of the test's own, started on the current display,
         so the accessibility bus it starts on demand is this display's."""
+        # The accessibility bus's socket is named after the display number in
+        # the user's runtime folder: a folder of the test's own keeps it from
+        # meeting a bus of an earlier or another test on the same number.
+        runtime = self.work / "runtime"
+        runtime.mkdir(mode=0o700)
+        os.environ["XDG_RUNTIME_DIR"] = str(runtime)
         read_end, write_end = os.pipe()
         bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
                                pass_fds=(write_end,), stdout=subprocess.DEVNULL,
