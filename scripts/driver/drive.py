@@ -34,7 +34,7 @@ def main():
             if "--bus" in options:
                 session.session_bus()
             return subprocess.run(command).returncode
-        except Failure as failure:
+        except (Failure, OSError) as failure:
             print(f"FAIL: {failure}", file=sys.stderr)
             return 1
         finally:
