@@ -110,20 +110,22 @@ def click_place(window, name):
 
 
 def do(window, name):
-    find(window, name).queryAction().doAction(0)
+    return find(window, name).queryAction().doAction(0)
 
 
 def set_text(window, name, text):
-    _editor(find(window, name)).queryEditableText().setTextContents(text)
+    return _editor(find(window, name)).queryEditableText().setTextContents(text)
 
 
 def set_value(window, name, value):
     find(window, name).queryValue().currentValue = float(value)
+    return True
 
 
 def grab_focus(window, name):
     if not find(window, name).queryComponent().grabFocus():
         sys.exit(f"{name} did not take the focus")
+    return True
 
 
 def entries(window, name):
