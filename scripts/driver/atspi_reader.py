@@ -7,7 +7,6 @@
 #   atspi_reader.py PROGRAM TITLE OPERATION [ARGUMENT...]
 import json
 import sys
-import time
 
 import pyatspi
 
@@ -107,68 +106,6 @@ def click_place(window, name):
     """Where a click reaches the control: a combo's entry, else itself."""
     acc = find(window, name)
     return _place(_editor(acc) or acc)
-
-
-def do(window, name):
-    return find(window, name).queryAction().doAction(0)
-
-
-def set_text(window, name, text):
-    return _editor(find(window, name)).queryEditableText().setTextContents(text)
-
-
-def set_value(window, name, value):
-    find(window, name).queryValue().currentValue = float(value)
-    return True
-
-
-def grab_focus(window, name):
-    if not find(window, name).queryComponent().grabFocus():
-        sys.exit(f"{name} did not take the focus")
-    return True
-
-
-def entries(window, name):
-    menu = next(c for c in _children(find(window, name)) if c.getRole() == pyatspi.ROLE_MENU)
-    return [c.name for c in _children(menu)]
-
-
-def hidden(window, name):
-    """How many pixels of the control's editor text lie out of sight: how
-    far the text moves to bring its end into view with the caret."""
-    text = _editor(find(window, name)).queryText()
-
-    def first_char_x(caret):
-        text.setCaretOffset(caret)
-        # The field scrolls to the caret when it next lays out: look until
-        # two looks a little apart agree.
-        seen = [None]
-        for _ in range(20):
-            time.sleep(0.15)
-            seen.append(text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)[0])
-            if seen[-1] == seen[-2]:
-                break
-        return seen[-1]
-    return first_char_x(0) - first_char_x(text.characterCount)
-
-
-def controls(window, *roles):
-    """[role name, name, showing] of each control of the roles ("push button")."""
-    return [[a.getRoleName(), a.name, a.getState().contains(pyatspi.STATE_SHOWING)]
-            for a in _walk(window) if a.getRoleName() in roles]
-
-
-def charts(window):
-    """[name, text, description, area] of each named label with a text,
-    area being the place of what holds it: what a screen reader reads of a
-    chart and its latest value."""
-    return [[a.name, _text(a), a.description, _place(a.parent)] for a in _walk(window)
-            if a.getRole() == pyatspi.ROLE_LABEL and a.name and _text(a)]
-
-
-def showing_labels(window):
-    return [a.name for a in _walk(window)
-            if a.getRole() == pyatspi.ROLE_LABEL and a.getState().contains(pyatspi.STATE_SHOWING)]
 
 
 def shown(window):

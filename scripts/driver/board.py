@@ -50,10 +50,3 @@ class Board:
         """Waits for the bytes data to have reached the board, across reads."""
         want = " ".join(f"{b:02X}" for b in data) + " "
         return expect(lambda: want in "".join(self.reads()), f"the board did not receive {data!r}", timeout)
-
-    def final_state(self, timeout=5.0):
-        """The rows, LEDs and buzzer the board printed as it ended."""
-        expect(lambda: re.search(r"^LED:", self.log.read_text(), re.M), "the board printed no final state",
-               timeout)
-        return [line for line in self.log.read_text().splitlines() if re.match(r"(row|LED)", line)]
-

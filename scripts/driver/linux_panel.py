@@ -80,31 +80,3 @@ class Window:
     def click(self, name):
         """A pointer click in the middle of the control, of a combo's entry."""
         x11.click_middle(self.ask("click_place", name))
-
-    def do(self, name):
-        """The control's first action (press, toggle, pop up), as an assistive tool does it."""
-        self.ask("do", name)
-
-    def set_text(self, name, text):
-        self.ask("set_text", name, text)
-
-    def set_value(self, name, value):
-        self.ask("set_value", name, value)
-
-    def grab_focus(self, name):
-        self.ask("grab_focus", name)
-
-    def entries(self, name):
-        return self.ask("entries", name)
-
-    def hidden(self, name):
-        return self.ask("hidden", name, timeout=40, limit=15)
-
-    def controls(self, *roles):
-        return [tuple(c) for c in self.ask("controls", *roles)]
-
-    def charts(self):
-        return self.ask("charts")
-
-    def showing_labels(self):
-        return self.ask("showing_labels")

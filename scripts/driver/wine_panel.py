@@ -25,35 +25,12 @@ def wineserver(*args):
     subprocess.run(["wineserver", *args], capture_output=True)
 
 
-def set_dpi(dpi):
-    """The DPI of the programs Wine starts next (96 is 100 %; "default" is
-    Wine's own): the prefix's LogPixels, which Wine reads as its server
-    starts. The server running is ended first, and the setting written out
-    as the next one ends."""
-    wineserver("-k")
-    wineserver("-w")
-    key = r"HKCU\Control Panel\Desktop"
-    if dpi == "default":
-        subprocess.run(["wine", "reg", "delete", key, "/v", "LogPixels", "/f"], capture_output=True)
-    else:
-        subprocess.run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
-                       capture_output=True, check=True)
-    wineserver("-w")
-
-
 def prepare(session):
     """No Wine server left from before (one started without a display would
-    keep this test's windows from showing), none left behind, and the DPI
-    given back at the end."""
-    session.wine_dpi_changed = False
+    keep this test's windows from showing), and none left behind."""
     wineserver("-k")
     wineserver("-w")
-
-    def end():
-        wineserver("-k")
-        if session.wine_dpi_changed:
-            set_dpi("default")
-    session.on_end(end)
+    session.on_end(lambda: wineserver("-k"))
 
 
 class Window:
@@ -117,22 +94,9 @@ class Window:
         else:
             x11.click_middle((x, y, w, h))
 
-    def press(self, name):
-        """BM_CLICK sent to a button a window may cover on the screen."""
-        self.run_probe("click", str(self.id_of(name)))
-
     def end_session(self):
         """The end of the session, as the system sends it."""
         self.run_probe("endsession")
-
-    def places(self):
-        """The work area, the panel and the trend window, as the probe reads
-        them: {"work": (rect, None), "panel": (rect, dpi), "trend": ...}."""
-        found = {}
-        for line in self.run_probe("windows")[1].splitlines():
-            what, place, *dpi = line.split("\t")
-            found[what] = (tuple(int(n) for n in place.split(",")), int(dpi[0]) if dpi else None)
-        return found
 
     def readout_place(self, label):
         return self.snapshot()[resources.beside(self.template, label).id].place

@@ -36,10 +36,6 @@ def rect(win):
     return tuple(int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
-def screen_size():
-    return tuple(int(n) for n in _run("xdotool", "getdisplaygeometry").split())
-
-
 def activate(win):
     """With no window manager nobody makes a window active again when a box
     closes: the test does, as a window manager would."""
@@ -79,10 +75,6 @@ def click_middle(place):
     click_at(x + w // 2, y + h // 2)
 
 
-def move_window(win, x, y):
-    subprocess.run(["xdotool", "windowmove", str(win), str(x), str(y)], check=True)
-
-
 def pointer_to(x, y):
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
 
@@ -116,20 +108,3 @@ def contrast(colour_a, colour_b):
     a, b = sorted((luminance(colour_a), luminance(colour_b)))
     return round((b + 0.05) / (a + 0.05), 2)
 
-
-def placement_fault(work, panel, window, gap):
-    """What is wrong with where a window opened beside the panel, or "": it
-    lies inside the work area, and clear of the panel whenever the work area
-    has room for it beside, above or below the panel, gap pixels away. Each
-    rectangle is (x, y, width, height)."""
-    wx, wy, ww, wh = work
-    px, py, pw, ph = panel
-    tx, ty, tw, th = window
-    if tx < wx or ty < wy or tx + tw > wx + ww or ty + th > wy + wh:
-        return f"lies outside the work area {work}"
-    room = (th <= wh and (wx + ww - px - pw >= tw + gap or px - wx >= tw + gap)) or \
-           (tw <= ww and (wy + wh - py - ph >= th + gap or py - wy >= th + gap))
-    covers = tx < px + pw and tx + tw > px and ty < py + ph and ty + th > py
-    if room and covers:
-        return f"covers the panel though the work area {work} has room beside it"
-    return ""
