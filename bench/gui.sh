@@ -49,4 +49,4 @@ line gl_rss_kB MiB "-" 1024
 line wake_s /s 1.1
 echo
 echo "velmora's start-up, step by step:"
-NO_AT_BRIDGE=1 xvfb-run -a "$build/startup_parts"
+NO_AT_BRIDGE=1 /usr/bin/python3 "$root/scripts/driver/drive.py" display -- "$build/startup_parts"

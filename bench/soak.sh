@@ -15,7 +15,7 @@ cmake --build "$build" -j"$(nproc)" --target velmora velmora-board >/dev/null
 
 if [ -z "${SOAK_INSIDE:-}" ]; then
     export SOAK_INSIDE=1
-    exec xvfb-run -a dbus-run-session -- "$0" "$minutes" "$every"
+    exec /usr/bin/python3 "$root/scripts/driver/drive.py" display --bus -- "$0" "$minutes" "$every"
 fi
 
 work=$(mktemp -d)

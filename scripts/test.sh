@@ -23,5 +23,5 @@ cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMO
 cmake --build "$asan" -j"$jobs"
 (cd "$asan" && ctest --output-on-failure -j"$jobs")
 
-xvfb-run -a -s "-screen 0 1260x600x24" timeout 1200 \
+/usr/bin/python3 "$root/scripts/driver/drive.py" display --screen 1260x600 -- timeout 1200 \
     "$root/scripts/tests/run_test.sh" "$root/build/run" 900 "$root/scripts/run.sh"

@@ -54,16 +54,6 @@ placement_fault() {
     fi
 }
 
-# Clicks the middle of a control of the panel window $1, given in dialog
-# units of its 321 x 201 template (x y cx cy): every build lays the
-# template out in proportion to its window.
-click_dlu() {
-    local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + (2 * $2 + $4) * WIDTH / 642)) $((Y + (2 * $3 + $5) * HEIGHT / 402)) click 1
-    sleep 0.3
-}
-
 # The frame every window test shares: a work folder, the background
 # processes in $pids ended at exit and then any clean-up of the test's own,
 # a function named test_cleanup; and an X display to run on: the one given
@@ -208,15 +198,3 @@ contrast_of() { /usr/bin/python3 -c "a, b = sorted(($1, $2)); print(f'{(b + 0.05
 
 # Whether number $1 is at least $2.
 at_least() { /usr/bin/python3 -c "import sys; sys.exit(0 if $1 >= $2 else 1)"; }
-
-# The frame of window_test on an X display of the test's own, $1 (WxHxD):
-# Xvfb picks a free display itself, so tests can run side by side.
-own_display_test() {
-    local fd display
-    exec {fd}< <(Xvfb -displayfd 1 -screen 0 "$1" -nolisten tcp 2>/dev/null)
-    local xvfb=$!
-    read -r display <&"$fd" || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=:$display
-    window_test
-    pids+=("$xvfb")
-}

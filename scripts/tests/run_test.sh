@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The run command on an X display (run it under xvfb-run, with a time
+# The run command on an X display (run it under drive.py display, with a time
 # limit): both windows show, each with the application icon; closing
 # the panel with "Chiudi" ends the command cleanly, and the board removes
 # its COM3 link and prints what it shows.
@@ -17,7 +17,7 @@ fail() {
     [ -f "$work/board.log" ] && sed 's/^/board: /' "$work/board.log" >&2
     exit 1
 }
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+[ -n "${DISPLAY:-}" ] || fail "no X display: run under scripts/driver/drive.py display"
 # A session of its own, so that whatever it leaves can be ended with it.
 setsid "$@" >"$log" 2>&1 &
 cmd=$!

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The run command's launcher under X (run it under xvfb-run): the simulated
+# The run command's launcher under X (run it under drive.py display --bus): the simulated
 # board's window and the real panel start together, "On" with the defaults
 # reaches the board, a scripted session of clicks and typing drives it, and
 # the board then shows that session: display rows, LEDs and buzzer, read
@@ -7,6 +7,8 @@
 #   board_session_test.sh LAUNCH_SCRIPT BIN_DIR SCREENSHOT_DIR
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/x11_helpers.sh"
+drive="/usr/bin/python3 $(realpath "$(dirname "$0")/../../scripts/driver/drive.py")"
+click() { $drive click linux velmora Velmora "$1"; }
 launch=$(realpath "$1") bin=$(realpath "$2") shots=$(realpath -m "$3")
 mkdir -p "$shots"
 work=$(mktemp -d)
@@ -15,7 +17,7 @@ fail() {
     [ -f "$work/board.log" ] && sed 's/^/board: /' "$work/board.log" >&2
     exit 1
 }
-[ -n "${DISPLAY:-}" ] || fail "no X display: run under xvfb-run"
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under drive.py display --bus"
 "$launch" "$bin" "$work" >"$work/launch.log" 2>&1 &
 launcher=$!
 trap 'pkill -P $launcher 2>/dev/null; kill $launcher 2>/dev/null; rm -rf "$work"' EXIT
@@ -29,14 +31,13 @@ xdotool windowfocus --sync "$panel" 2>/dev/null || true
 xdotool key alt+o                       # "On" with the default port COM3
 sleep 0.5
 [ -z "$(named velmora)" ] || fail "connecting with the defaults showed a message"
-click_dlu "$panel" 14 73 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Ciao da Velmora"
-click_dlu "$panel" 257 73 50 14                      # row 1 "Aggiorna"
-click_dlu "$panel" 14 131 234 14; xdotool key ctrl+a; xdotool type --delay 20 "Riga quattro"
-click_dlu "$panel" 257 131 50 14                     # row 4 "Aggiorna"
-click_dlu "$panel" 191 153 26 12                     # "LED 1"
-click_dlu "$panel" 251 153 26 12                     # "LED 3"
-click_dlu "$panel" 191 173 26 12                     # "BUZ 1"
-sleep 0.5
+click "Riga 1"; xdotool key ctrl+a; xdotool type --delay 20 "Ciao da Velmora"
+click "Aggiorna riga 1"
+click "Riga 4"; xdotool key ctrl+a; xdotool type --delay 20 "Riga quattro"
+click "Aggiorna riga 4"
+for name in "LED 1" "LED 3" "BUZ 1"; do click "$name"; done
+# The buzzer's command is the session's last: once it is at the board, all is.
+for _ in $(seq 50); do grep -q '^50 57 4D 31 6F 6E $' "$work/board.log" && break; sleep 0.1; done
 import -window root "$shots/panel-and-board.png"
 kill -TERM "$(pgrep -P "$launcher" -f velmora-board)"
 for _ in $(seq 50); do grep -q '^LED:' "$work/board.log" && break; sleep 0.1; done

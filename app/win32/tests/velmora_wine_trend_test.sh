@@ -22,6 +22,7 @@ wine_window_test own-display
 # but its trace shows what it was given.
 export WINEDEBUG=-all,fixme+oleacc
 
+click() { /usr/bin/python3 "$(dirname "$0")/../../../scripts/driver/drive.py" click wine "$probe" Velmora "$1"; }
 # Field $2 of the line about window $1 (work, panel, trend) in the probe's
 # last reading, taken by places.
 places() { seen=$(wine "$probe" windows | tr -d '\r'); }
@@ -34,11 +35,7 @@ while read -r screen dpi; do
     set_dpi=$dpi
     start_xvfb "$screen"
     start_wine_panel "$board" "$exe"
-    sleep 1
-    click_dlu "$win" 101 17 50 14   # "&On"
-    click_dlu "$win" 126 165 46 10  # analog "Acquisisci"
-    click_dlu "$win" 126 152 46 10  # temperature "Acquisisci"
-    click_dlu "$win" 191 153 26 12  # LED 1
+    for name in On "Acquisisci ingresso analogico" "Acquisisci temperatura" "LED 1"; do click "$name"; done
     [ -z "$(named velmora)" ] || fail "$screen at $dpi DPI: a message box is open after connecting"
     places
     [ "$(place panel 3)" = "$dpi" ] || fail "$screen: the panel is at $(place panel 3) DPI, not $dpi"

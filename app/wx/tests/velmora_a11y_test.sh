@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real velmora binary, beside the simulated board, read and driven only
-# through the accessibility bus (run it under xvfb-run and dbus-run-session):
+# through the accessibility bus (run it under drive.py display --bus):
 #  - every control whose text does not say what it is has its Italian name;
 #  - the port combo's description (its tooltip) is the whole text of its
 #    field, long names included, and follows what is typed;

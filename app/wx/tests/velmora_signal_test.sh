@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real velmora binary ended by a signal (run it under xvfb-run): on
+# The real velmora binary ended by a signal (run it under drive.py display): on
 # TERM, HUP and INT it runs its close routine, over an open About box,
 # menu or message box too, and exits with 0; the simulated board's
 # pseudo-terminal is then neither exclusive (TIOCEXCL, which would keep

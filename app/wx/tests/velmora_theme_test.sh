@@ -17,7 +17,8 @@ velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
 atspi="/usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
 charts="/usr/bin/python3 $(realpath "$here/atspi_charts.py") velmora"
 mkdir -p "$shots"
-own_display_test 1280x1024x24
+window_test own-display
+start_xvfb 1280x1024
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 

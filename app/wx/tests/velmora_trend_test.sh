@@ -36,17 +36,13 @@ set_temperature() {
     xdotool type --delay 20 -- "$1"
     xdotool key Return
 }
-# Clicks the middle of a control of the trend window, in dialog units of
-# its 310 x 210 template.
-click_trend() {
-    local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$trend" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + (2 * $1 + $3) * WIDTH / 620)) $((Y + (2 * $2 + $4) * HEIGHT / 420)) click 1
-    sleep 0.4
-}
+# Clicks the control named $1 of the panel, or of the trend window.
+drive="/usr/bin/python3 $(realpath "$here/../../../scripts/driver/drive.py")"
+click_panel() { $drive click linux velmora Velmora "$1"; }
+click_trend() { $drive click linux velmora Andamento "$1"; sleep 0.4; }
 # Saves the CSV through the chooser under the name $1, in the working folder.
 save_as() {
-    click_trend 179 189 60 14
+    click_trend "Salva CSV..."
     chooser=$(window "Salva CSV") || fail "\"Salva CSV...\" opened no file chooser"
     # It opens on the working folder with the name field focused.
     keys "$chooser" ctrl+a
@@ -101,8 +97,8 @@ xdotool windowmove "$panel" 0 0
 sleep 0.3
 keys "$panel" alt+o
 [ -z "$(named velmora)" ] || fail "connecting showed a message"
-click_dlu "$panel" 126 152 46 10   # "Acquisisci" the temperature
-click_dlu "$panel" 126 165 46 10   # and the analog input
+click_panel "Acquisisci temperatura"
+click_panel "Acquisisci ingresso analogico"
 
 $window_of Andamento >/dev/null 2>&1 && fail "a window Andamento is there before the item is chosen"
 keys "$panel" alt+space
@@ -115,7 +111,7 @@ for want in "windows	1" "combo box	10 min	1" "push button	Salva CSV...	1" "push 
 done
 
 # One minute on the time axis: the choice's list, one up from "10 min".
-click_trend 7 190 50 12
+click_trend "10 min"
 xdotool key Up Return
 sleep 0.4
 grep -qxF "combo box	1 min	1" <<<"$($window_of Andamento)" || fail "the span did not become 1 min"
@@ -125,8 +121,8 @@ grep -qxF "combo box	1 min	1" <<<"$($window_of Andamento)" || fail "the span did
 for i in $(seq 0 29); do
     $set_value slider $(( (512 + 400 * (i % 10 - 5) * (i % 10 - 5) / 25 * (i / 10 % 2 * 2 - 1)) ))
     set_temperature "$(awk -v i="$i" 'BEGIN { printf "%.1f", 20 + i * 0.15 }')"
-    [ "$i" = 12 ] && click_dlu "$panel" 126 152 46 10
-    [ "$i" = 15 ] && click_dlu "$panel" 126 152 46 10
+    [ "$i" = 12 ] && click_panel "Acquisisci temperatura"
+    [ "$i" = 15 ] && click_panel "Acquisisci temperatura"
     sleep 1
 done
 # Below and above every value so far, one after the other: the span's
@@ -178,7 +174,7 @@ grep -qE ',(-?[0-9.]+)?,0$|,0\.0,' <<<"$lines" && fail "a zero in the CSV, where
 # Without "Azzera" the next file would hold those points and more; with it,
 # only the few ticks between the click and the save.
 sleep 2
-click_trend 243 189 60 14   # "Azzera"
+click_trend Azzera
 sleep 1.5
 save_as dopo.csv
 after=$(tail -n +2 dopo.csv | grep -c . || true)

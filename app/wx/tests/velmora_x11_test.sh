@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real velmora binary on an X display (run it under xvfb-run): its window, keyboard
+# The real velmora binary on an X display (run it under drive.py display): its window, keyboard
 # mnemonics, a failure box, a connect to the simulated board through a
 # pseudo-terminal, the About box through the system menu stand-in, and
 # screenshots of each (written to the folder given third).

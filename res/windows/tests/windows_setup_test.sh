@@ -7,13 +7,14 @@
 # velmora-cli.exe and velmora.exe then talk to the simulated board on COM3.
 # Last, the uninstaller as Windows runs it, from the entry's
 # QuietUninstallString: no folder, shortcut, file or registry key is left.
-#   windows_setup_test.sh SETUP_EXE VELMORA_EXE VELMORA_CLI_EXE ICON VERSION VELMORA_BOARD PREFIX
+#   windows_setup_test.sh SETUP_EXE VELMORA_EXE VELMORA_CLI_EXE ICON VERSION VELMORA_BOARD PREFIX PANEL_PROBE_EXE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../scripts/x11_helpers.sh"
 setup=$(realpath "$1") exe=$(realpath "$2") cli=$(realpath "$3") icon=$(realpath "$4")
 version=$5 board=$(realpath "$6")
-WINEPREFIX=$(realpath -m "$7")
+WINEPREFIX=$(realpath -m "$7") probe=$(realpath "$8")
+click() { /usr/bin/python3 "$here/../../../scripts/driver/drive.py" click wine "$probe" Velmora "$1"; }
 # No menu entries for the desktop of the machine running the test: they
 # would be written outside the prefix.
 export WINEPREFIX WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -89,13 +90,12 @@ kill "${pids[-1]}"
 
 # The installed velmora.exe connects to the board on COM3 and switches LED 1.
 start_wine_panel "$board" "$dir\\velmora.exe"
-sleep 1
-click_dlu "$win" 101 17 50 14   # "&On"
-click_dlu "$win" 191 153 26 12  # "LED 1"
+click On
+click "LED 1"
 for _ in $(seq 40); do grep -q '^4C 45 44 62 31 6F 6E $' "$work/board.log" && break; sleep 0.1; done
 grep -q '^4C 45 44 62 31 6F 6E $' "$work/board.log" || fail "the board did not receive LED 1's command"
 [ -z "$(named velmora)" ] || fail "a message box is open"
-click_dlu "$win" 258 171 50 16  # "&Chiudi"
+click Chiudi
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "\"Chiudi\" did not end velmora.exe"
 wineserver -w
