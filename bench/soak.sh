@@ -21,9 +21,8 @@ fi
 work=$(mktemp -d)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-atspi="/usr/bin/python3 $root/app/wx/tests/atspi_panel.py velmora"
-# The template's (tab) order: "On", the two "Acquisisci", the readings.
-ON=1 ACQ_TEMP=28 ACQ_ANALOG=29 TEMP=24 ANALOG=26
+# A look the bus never answers (a program busy starting) costs one try.
+atspi="timeout 10 /usr/bin/python3 $root/app/wx/tests/atspi_panel.py velmora"
 cd "$work"
 "$build/velmora-board" --no-window --link COM3 >board.log 2>&1 &
 pids+=($!)
@@ -32,13 +31,14 @@ for _ in $(seq 50); do [ -L COM3 ] && break; sleep 0.1; done
 app=$!
 pids+=("$app")
 for _ in $(seq 50); do $atspi >/dev/null 2>&1 && break; sleep 0.2; done
-$atspi do "$ON"
+$atspi do On
 sleep 1
-$atspi do "$ACQ_TEMP"
-$atspi do "$ACQ_ANALOG"
+$atspi do "Acquisisci temperatura"
+$atspi do "Acquisisci ingresso analogico"
 sleep 3
-shown() { $atspi 2>/dev/null | awk -F'\t' -v i="$1" '$1 == i { print $4 }'; }
-echo "polling: temperature '$(shown "$TEMP")', analog '$(shown "$ANALOG")'"
+# The reading right of the label $1.
+shown() { $atspi readout "$1" 2>/dev/null; }
+echo "polling: temperature '$(shown Temperatura:)', analog '$(shown "Ingresso analogico:")'"
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$app/status"; }
 first=$(rss) peak=$first
 echo "t(s)  RSS(kB)"
@@ -50,5 +50,5 @@ while [ $((SECONDS - start)) -lt $((minutes * 60)) ]; do
     [ "$now" -gt "$peak" ] && peak=$now
     printf '%5d  %7d\n' $((SECONDS - start)) "$now"
 done
-echo "still polling: temperature '$(shown "$TEMP")', analog '$(shown "$ANALOG")'"
+echo "still polling: temperature '$(shown Temperatura:)', analog '$(shown "Ingresso analogico:")'"
 echo "RSS first ${first} kB, last ${now} kB, peak ${peak} kB: growth $((now - first)) kB over $minutes min"

@@ -34,7 +34,7 @@ def _text(acc):
         return None
 
 
-def _editor(acc):
+def editor(acc):
     if acc.getRole() == pyatspi.ROLE_COMBO_BOX:
         return next((c for c in _children(acc) if c.getRole() == pyatspi.ROLE_TEXT), None)
     return acc if acc.getRole() == pyatspi.ROLE_TEXT else None
@@ -70,22 +70,36 @@ def root(program_name, title):
                  and w.getState().contains(pyatspi.STATE_SHOWING)), None)
 
 
+def controls(window):
+    """The window's controls in tab order, each before what it holds (a
+    combo before its entry): where find looks."""
+    return (a for a in _walk(window) if a.getRole() in ROLES)
+
+
+def named(window, name, roles=ROLES):
+    """The control named name, the outermost (a combo, not its entry), or
+    None; roles narrows it where a label shares the name of what it labels."""
+    return next((a for a in controls(window) if a.name == name and a.getRole() in roles), None)
+
+
 def find(window, name):
-    """The control named name, the outermost (a combo, not its entry)."""
-    found = next((a for a in _walk(window) if a.getRole() in ROLES and a.name == name), None)
+    found = named(window, name)
     if found is None:
         sys.exit(f"no control named {name!r}")
     return found
 
 
-def state(window, name):
-    acc = find(window, name)
+def state_of(acc):
     states = acc.getState()
-    editor = _editor(acc)
+    field = editor(acc)
     return {"enabled": states.contains(pyatspi.STATE_ENABLED), "focused": _focused_within(acc),
-            "text": _text(editor) if editor is not None else acc.name,
+            "text": _text(field) if field is not None else acc.name,
             "pressed": states.contains(pyatspi.STATE_CHECKED) or states.contains(pyatspi.STATE_PRESSED),
             "description": acc.description, "place": _place(acc)}
+
+
+def state(window, name):
+    return state_of(find(window, name))
 
 
 def focused(window):
@@ -105,7 +119,7 @@ def readout(window, label):
 def click_place(window, name):
     """Where a click reaches the control: a combo's entry, else itself."""
     acc = find(window, name)
-    return _place(_editor(acc) or acc)
+    return _place(editor(acc) or acc)
 
 
 def shown(window):

@@ -57,6 +57,13 @@ def panel():
     return dialog("kPanelControls")
 
 
+@cache
+def title(dialog_id):
+    """The caption of the dialog template IDD_PANEL, ...: its window's title."""
+    source = (RES / "dialog_templates.cpp").read_text()
+    return re.search(rf'\{{\s*{dialog_id}, "([^"]*)"', source).group(1)
+
+
 def trend():
     return dialog("kTrendControls")
 

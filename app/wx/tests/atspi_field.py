@@ -5,11 +5,18 @@
 #                                      then one line per label showing in its
 #                                      window: "label<TAB>its text"
 #   atspi_field.py PROGRAM NAME focus  gives the field the keyboard focus
+# The field is found as the window-test driver finds a control
+# (scripts/driver/atspi_reader.py), among the text fields only: its label
+# carries the same name.
 import sys
+from pathlib import Path
 
 import pyatspi
 
 from atspi_program import program
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[3] / "scripts"))
+from driver.atspi_reader import named  # noqa: E402
 
 
 def walk(acc):
@@ -25,7 +32,7 @@ def main():
     for window in (app.getChildAtIndex(i) for i in range(app.childCount)):
         if window is None:
             continue
-        field = next((a for a in walk(window) if a.getRole() == pyatspi.ROLE_TEXT and a.name == sys.argv[2]), None)
+        field = named(window, sys.argv[2], {pyatspi.ROLE_TEXT})
         if field is None:
             continue
         if sys.argv[3:] == ["focus"]:

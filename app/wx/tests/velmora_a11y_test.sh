@@ -14,15 +14,17 @@ set -euo pipefail
 here=$(dirname "$0")
 . "$here/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") listed=$(realpath "$3") shots=$(realpath -m "$4")
-atspi="/usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
+# A look the bus never answers (a program busy starting) costs one try.
+atspi="timeout 10 /usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
 mkdir -p "$shots"
 window_test
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no session bus: run under dbus-run-session"
 [ -z "${NO_AT_BRIDGE:-}" ] || fail "NO_AT_BRIDGE is set: GTK would not publish its controls"
 
-# Field $2 (2 enabled, 4 text, 5 name, 6 pressed, 7 description, 8 place) of control $1.
-field() { $atspi 2>/dev/null | awk -F'\t' -v i="$1" -v f="$2" '$1 == i { print $f }'; }
+# Field $2 (2 enabled, 4 text, 5 role, 6 pressed, 7 description, 8 place) of
+# the control named $1.
+field() { $atspi 2>/dev/null | awk -F'\t' -v n="$1" -v f="$2" '$1 == n { print $f }'; }
 # Waits up to 5 s for field $2 of control $1 to be $3.
 await() {
     for _ in $(seq 25); do [ "$(field "$1" "$2")" = "$3" ] && return 0; sleep 0.2; done
@@ -36,66 +38,70 @@ for _ in $(seq 50); do [ -L COM3 ] && break; sleep 0.1; done
 "$velmora" >velmora.log 2>&1 &
 app=$!
 pids+=("$app")
-await 0 4 COM3 || fail "no panel on the accessibility bus showing COM3"
+await Porta 4 COM3 || fail "no panel on the accessibility bus showing COM3"
 
-# The controls' places in the template's (tab) order and their names.
+# The named controls in the template's (tab) order, each with its role:
+# a name on the wrong control, or out of order, fails as a missing one does.
 names=(
-    "0  Porta"
-    "3  Righe del display"
-    "4  Caratteri per riga"
-    "6  Riga 1"
-    "8  Aggiorna riga 1"
-    "9  Riga 2"
-    "11 Aggiorna riga 2"
-    "12 Riga 3"
-    "14 Aggiorna riga 3"
-    "15 Riga 4"
-    "17 Aggiorna riga 4"
-    "28 Acquisisci temperatura"
-    "29 Acquisisci ingresso analogico"
+    "Porta|combo box"
+    "Righe del display|combo box"
+    "Caratteri per riga|combo box"
+    "Riga 1|text"
+    "Aggiorna riga 1|push button"
+    "Riga 2|text"
+    "Aggiorna riga 2|push button"
+    "Riga 3|text"
+    "Aggiorna riga 3|push button"
+    "Riga 4|text"
+    "Aggiorna riga 4|push button"
+    "Acquisisci temperatura|toggle button"
+    "Acquisisci ingresso analogico|toggle button"
 )
 for n in "${names[@]}"; do
-    read -r index name <<<"$n"
-    [ "$(field "$index" 5)" = "$name" ] || fail "control $index is named '$(field "$index" 5)', not '$name'"
+    IFS='|' read -r name role <<<"$n"
+    [ "$(field "$name" 5)" = "$role" ] || fail "no $role named '$name' (a '$(field "$name" 5)')"
 done
+wanted=$(printf '%s\n' "${names[@]%%|*}")
+order=$($atspi 2>/dev/null | cut -f1 | grep -xF "$wanted" || true)
+[ "$order" = "$wanted" ] || fail "the named controls are not in tab order: $(tr '\n' ',' <<<"$order")"
 echo "names: all ${#names[@]} as wanted"
 
 # The port field's whole text, as its tooltip and description.
 long="/dev/serial/by-id/usb-Velmora_Demo_Board_000000000000000000000000000001-if00 (ttyACM0)"
 for text in "$long" COM3; do
-    $atspi set 0 "$text"
-    await 0 4 "$text" || fail "the port field does not hold '$text'"
-    await 0 7 "$text" || fail "the port combo's description is '$(field 0 7)', not '$text'"
+    $atspi set Porta "$text"
+    await Porta 4 "$text" || fail "the port field does not hold '$text'"
+    await Porta 7 "$text" || fail "the port combo's description is '$(field Porta 7)', not '$text'"
 done
 
 # The usual names whole in the field: its text need not move to show its end.
 for text in /dev/pts/2 /dev/ttyACM0 /dev/ttyUSB0 COM10; do
-    $atspi set 0 "$text"
-    await 0 4 "$text" || fail "the port field does not hold '$text'"
-    out=$($atspi hidden 0)
+    $atspi set Porta "$text"
+    await Porta 4 "$text" || fail "the port field does not hold '$text'"
+    out=$($atspi hidden Porta)
     [ "$out" = 0 ] || fail "'$text' does not show whole in the port field: $out pixels out of sight"
 done
 echo "port names shown whole: /dev/pts/2 /dev/ttyACM0 /dev/ttyUSB0 COM10"
-$atspi set 0 COM3
-await 0 4 COM3 || fail "the port field does not hold COM3"
+$atspi set Porta COM3
+await Porta 4 COM3 || fail "the port field does not hold COM3"
 
 # The drop-down, opened: the fixed entries, then the ports present now.
-$atspi do 0
+$atspi do Porta
 sleep 1
 import -window root "$shots/port-list-open.png"
-diff <($atspi list 0) <("$listed") >list.log || fail "the open list differs from the ports present (list.log: < shown, > wanted)"
-[ "$($atspi list 0 | head -10 | tr '\n' ' ')" = "COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8 COM9 COM10 " ] ||
+diff <($atspi list Porta) <("$listed") >list.log || fail "the open list differs from the ports present (list.log: < shown, > wanted)"
+[ "$($atspi list Porta | head -10 | tr '\n' ' ')" = "COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8 COM9 COM10 " ] ||
     fail "the list does not start with COM1..COM10"
-echo "open list: $($atspi list 0 | tr '\n' ' ')"
-$atspi do 0  # closes it
+echo "open list: $($atspi list Porta | tr '\n' ' ')"
+$atspi do Porta  # closes it
 sleep 0.5
 
 # Connected, LED 1 pressed, LED 2 released.
-$atspi do 1
-await 7 2 1 || fail "LED 1 is not enabled after On"
-$atspi do 7
-await 7 6 1 || fail "LED 1 is not reported pressed"
-[ "$(field 10 6)" = 0 ] || fail "LED 2 is reported pressed"
+$atspi do On
+await "LED 1" 2 1 || fail "LED 1 is not enabled after On"
+$atspi do "LED 1"
+await "LED 1" 6 1 || fail "LED 1 is not reported pressed"
+[ "$(field "LED 2" 6)" = 0 ] || fail "LED 2 is reported pressed"
 sleep 0.5
 import -window root "$work/screen.png"
 cp "$work/screen.png" "$shots/toggle-pressed.png"
@@ -105,14 +111,14 @@ control_luminance() {
     IFS=, read -r x y w h <<<"$(field "$1" 8)"
     luminance "$work/screen.png" "$x" "$y" "$w" "$h"
 }
-pressed=$(control_luminance 7)
-released=$(control_luminance 10)
+pressed=$(control_luminance "LED 1")
+released=$(control_luminance "LED 2")
 ratio=$(contrast_of "$pressed" "$released")
 echo "pressed against released: $ratio:1"
 at_least "$ratio" 3 ||
     fail "a pressed toggle differs from a released one by $ratio:1, under 3:1"
 
-$atspi do 19                       # "Chiudi"
+$atspi do Chiudi
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "Chiudi did not end the program"
 wait "$app" || fail "velmora exited with $?"

@@ -14,7 +14,8 @@ set -euo pipefail
 here=$(dirname "$0")
 . "$here/../../../scripts/x11_helpers.sh"
 velmora=$(realpath "$1") board=$(realpath "$2") shots=$(realpath -m "$3")
-atspi="/usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
+# A look the bus never answers (a program busy starting) costs one try.
+atspi="timeout 10 /usr/bin/python3 $(realpath "$here/atspi_panel.py") velmora"
 charts="/usr/bin/python3 $(realpath "$here/atspi_charts.py") velmora"
 mkdir -p "$shots"
 window_test own-display
@@ -29,15 +30,16 @@ themes=(
     "HighContrast         high-contrast"
     "HighContrastInverse  high-contrast-inverse"
 )
-# The panel's controls in tab order.
-ON=1 ROW1=6 LED1=7 LED2=10 CLOSE=19 ACQ_TEMP=28 ACQ_ANALOG=29
+# The panel's controls, by their accessible names.
+ON=On ROW1="Riga 1" LED1="LED 1" LED2="LED 2" CLOSE=Chiudi
+ACQ_TEMP="Acquisisci temperatura" ACQ_ANALOG="Acquisisci ingresso analogico"
 
-# Field $2 (2 enabled, 4 text, 6 pressed, 8 place) of control $1; a read
-# the busy bus did not answer is tried again.
+# Field $2 (2 enabled, 4 text, 6 pressed, 8 place) of the control named $1;
+# a read the busy bus did not answer is tried again.
 field() {
     local line
     for _ in $(seq 5); do
-        line=$($atspi 2>/dev/null | awk -F'\t' -v i="$1" '$1 == i') && [ -n "$line" ] && break
+        line=$($atspi 2>/dev/null | awk -F'\t' -v n="$1" '$1 == n') && [ -n "$line" ] && break
         sleep 0.2
     done
     awk -F'\t' -v f="$2" '{ print $f }' <<<"$line"
@@ -82,26 +84,26 @@ for t in "${themes[@]}"; do
     env "${theme_env[@]}" "$velmora" >"velmora-$name.log" 2>&1 &
     app=$!
     pids+=("$app")
-    await 0 4 COM3 || fail "$theme: no panel on the accessibility bus showing COM3"
+    await Porta 4 COM3 || fail "$theme: no panel on the accessibility bus showing COM3"
     panel=$(window Velmora) || fail "$theme: no window titled Velmora"
     xdotool windowmove "$panel" 0 0
-    act $ON
-    await $LED1 2 1 || fail "$theme: LED 1 is not enabled after On"
-    act $LED1
-    act $ACQ_TEMP
-    await $LED1 6 1 || fail "$theme: LED 1 is not reported pressed"
-    await $ACQ_TEMP 6 1 || fail "$theme: \"Acquisisci temperatura\" is not reported pressed"
+    act "$ON"
+    await "$LED1" 2 1 || fail "$theme: LED 1 is not enabled after On"
+    act "$LED1"
+    act "$ACQ_TEMP"
+    await "$LED1" 6 1 || fail "$theme: LED 1 is not reported pressed"
+    await "$ACQ_TEMP" 6 1 || fail "$theme: \"Acquisisci temperatura\" is not reported pressed"
     xdotool mousemove 1270 1010  # no hover look
     sleep 0.5
     import -window root "panel-$name.png"
     import -window "$panel" "$shots/theme-$name-panel.png"
-    for pair in "$LED1 $LED2" "$ACQ_TEMP $ACQ_ANALOG"; do
-        read -r pressed released <<<"$pair"
+    for pair in "$LED1|$LED2" "$ACQ_TEMP|$ACQ_ANALOG"; do
+        IFS='|' read -r pressed released <<<"$pair"
         ratio=$(contrast "panel-$name.png" "$pressed" "$released")
-        echo "$theme: toggle $pressed pressed against $released released: $ratio:1"
+        echo "$theme: \"$pressed\" pressed against \"$released\" released: $ratio:1"
         at_least "$ratio" 3 || fail "$theme: a pressed toggle differs from a released one by $ratio:1, under 3:1"
     done
-    field_colour=$(colour_at "panel-$name.png" "$(field $ROW1 8)")
+    field_colour=$(colour_at "panel-$name.png" "$(field "$ROW1" 8)")
 
     xdotool windowfocus --sync "$panel" 2>/dev/null || true
     xdotool key alt+space
@@ -119,7 +121,7 @@ for t in "${themes[@]}"; do
     [ "$chart_colour" = "$field_colour" ] ||
         fail "$theme: the charts' background is $chart_colour, not the theme's $field_colour"
 
-    act $CLOSE
+    act "$CLOSE"
     for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null && fail "$theme: Chiudi did not end the program"
     wait "$app" || fail "$theme: velmora exited with $?"
