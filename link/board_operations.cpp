@@ -42,8 +42,12 @@ template <class Build>
 BoardReply CSerialLink::Request(int steps, Build command, std::int32_t replyBytes) {
     BoardReply reply;
     DiscardInput();  // each request's reply, and nothing left from before
-    for (int step = 0; step < steps; ++step)
-        if (!WritePort(command(step))) return reply;
+    for (int step = 0; step < steps; ++step) {
+        m_replyAhead = step == steps - 1 ? static_cast<std::uint32_t>(replyBytes) : 0;
+        const bool sent = WritePort(command(step));
+        m_replyAhead = 0;
+        if (!sent) return reply;
+    }
     reply.written = true;
     reply.read = ReadPort(replyBytes);
     reply.bytes = m_dwTransferred;

@@ -36,6 +36,9 @@ struct LinkEvent {
     std::uint32_t asked = 0;
     // Bytes that actually moved (a failed write may have sent some).
     std::uint32_t moved = 0;
+    // Wrote, WriteFailed: the bytes the read after this write asks for; 0
+    // when no read follows it (a command, or the first write of two).
+    std::uint32_t replyAhead = 0;
     LinkStep step = LinkStep::Write;                   // OpenFailed, WriteFailed
     port::OpenError openError = port::OpenError::None;  // OpenFailed at LinkStep::Open
     bool portGone = false;                             // the device had left when it happened

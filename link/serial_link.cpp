@@ -120,6 +120,7 @@ void CSerialLink::Report(LinkEventKind kind, std::span<const unsigned char> byte
                              .bytes = bytes,
                              .asked = asked,
                              .moved = moved,
+                             .replyAhead = m_replyAhead,
                              .step = step,
                              .portGone = m_bPortGone});
 }

@@ -120,6 +120,8 @@ private:
 
     std::string m_strPortName;
     LinkObserver* m_observer = nullptr;
+    // What the read after the write going out will ask for, for the observer.
+    std::uint32_t m_replyAhead = 0;
 };
 
 #endif

@@ -16,6 +16,7 @@ bool CPanelDlg::OnInitDialog() {
     ExchangeData(Exchange::ToControls);
     AppendAboutItem(m_view);
     m_view.AppendSystemMenuItem(IDM_TREND, res::LoadString(IDS_TREND));
+    m_view.AppendSystemMenuItem(IDM_TRAFFIC, res::LoadString(IDS_TRAFFIC));
     m_view.SetIcon(m_hIcon, true);
     m_view.SetIcon(m_hIcon, false);
 

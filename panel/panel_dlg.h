@@ -12,6 +12,7 @@
 #include "panel/local_time.h"
 #include "panel/panel_store.h"
 #include "panel/panel_view.h"
+#include "panel/traffic_log.h"
 #include "panel/trend_series.h"
 
 #include <cstdint>
@@ -141,6 +142,7 @@ private:
     // The system menu's items.
     void ShowAbout();
     void ShowTrend();
+    void ShowTraffic();
     // A tick's write failed: reported once, and the acquisitions released.
     bool TickWriteFailed();
     bool RowTest(RowsTest test) const;
@@ -182,6 +184,9 @@ private:
 
     PanelView& m_view;
     LocalTimeFn m_localTime;
+    // What the "Traffico" window shows; declared before the link, so the
+    // link never holds a log that has gone.
+    TrafficLog m_traffic;
     // The port, its buffer and the settings it is given back; closed when
     // the panel goes.
     CSerialLink m_link;

@@ -12,6 +12,7 @@
 using IconHandle = std::intptr_t;
 
 class TrendSeries;
+class TrafficLog;
 
 class PanelShell {
 public:
@@ -33,6 +34,10 @@ public:
     virtual bool IsTrendWindowOpen() = 0;
     // The series has a new point: an open trend window draws it.
     virtual void TrendChanged() = 0;
+    // The traffic window "Traffico" over `log`, modeless beside the panel:
+    // opened, or brought to the front when it is open already. The window
+    // follows the log's lines itself (TrafficLog::OnAdded).
+    virtual void ShowTrafficWindow(TrafficLog& log) = 0;
 };
 
 #endif

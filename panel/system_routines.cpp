@@ -21,6 +21,7 @@ bool CPanelDlg::OnSysCommand(unsigned id, std::intptr_t) {
     static constexpr SysCommandEntry kItems[] = {
         {IDM_ABOUTBOX, &CPanelDlg::ShowAbout},
         {IDM_TREND, &CPanelDlg::ShowTrend},
+        {IDM_TRAFFIC, &CPanelDlg::ShowTraffic},
     };
     // The low four bits are the system's own.
     const auto item = std::ranges::find(kItems, id & 0xFFF0, &SysCommandEntry::id);
@@ -41,6 +42,13 @@ void CPanelDlg::ShowTrend() {
     // opened again starts a new series.
     if (!m_view.IsTrendWindowOpen()) m_trend.Clear();
     m_view.ShowTrendWindow(m_trend);
+}
+
+void CPanelDlg::ShowTraffic() {
+    // The log watches the link from the first opening on, and keeps its
+    // lines when the window closes: opened again, it shows what happened.
+    m_link.SetObserver(&m_traffic);
+    m_view.ShowTrafficWindow(m_traffic);
 }
 
 bool CPanelDlg::OnPaint(unsigned, std::intptr_t) { return false; }  // default painting

@@ -9,14 +9,11 @@
 
 #include <filesystem>
 #include <ostream>
-#include <string>
 #include <system_error>
 
 void WriteTrendCsv(const TrendSeries& series, std::ostream& out);
 // Writes the file at `path` (replacing it). No error, or why it could not
 // be opened or written in full.
 std::error_code SaveTrendCsv(const TrendSeries& series, const std::filesystem::path& path);
-// What the user is told then, in Italian: the file and the system's reason.
-std::string SaveFailedText(const std::filesystem::path& path, std::error_code error);
 
 #endif

@@ -68,6 +68,14 @@ constexpr ControlTemplate kTrendControls[] = {
     {IDC_TREND_CLEAR, ControlKind::PushButton, "Azzera", {243, 189, 60, 14}},
 };
 
+constexpr ControlTemplate kTrafficControls[] = {
+    {IDC_TRAFFIC_LIST, ControlKind::List, "", {7, 7, 366, 180}},
+    {IDC_TRAFFIC_PAUSE, ControlKind::PushButton, "&Pausa", {7, 193, 60, 14}},
+    {IDC_TRAFFIC_CLEAR, ControlKind::PushButton, "A&zzera", {71, 193, 60, 14}},
+    {IDC_TRAFFIC_COPY, ControlKind::PushButton, "&Copia", {249, 193, 60, 14}},
+    {IDC_TRAFFIC_SAVE, ControlKind::PushButton, "&Salva...", {313, 193, 60, 14}},
+};
+
 constexpr DialogTemplate kPanel = {
     IDD_PANEL, "Velmora", 321, 201, "MS Shell Dlg", 8,
     kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow | kCentred,
@@ -81,9 +89,14 @@ constexpr DialogTemplate kTrend = {
     IDD_TREND, "Andamento", 310, 210, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
     kTrendControls};
 
+constexpr DialogTemplate kTraffic = {
+    IDD_TRAFFIC, "Traffico", 380, 214, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
+    kTrafficControls};
+
 constexpr StringEntry kStrings[] = {
     {IDS_ABOUTBOX, "&Informazioni sul Velmora..."},
     {IDS_TREND, "&Andamento..."},
+    {IDS_TRAFFIC, "&Traffico..."},
 };
 
 constexpr AccessibleName kPanelNames[] = {
@@ -107,6 +120,7 @@ constexpr AccessibleName kPanelNames[] = {
 const DialogTemplate& AboutTemplate() { return kAbout; }
 const DialogTemplate& PanelTemplate() { return kPanel; }
 const DialogTemplate& TrendTemplate() { return kTrend; }
+const DialogTemplate& TrafficTemplate() { return kTraffic; }
 std::span<const StringEntry> StringTable() { return kStrings; }
 std::span<const AccessibleName> PanelAccessibleNames() { return kPanelNames; }
 

@@ -22,6 +22,7 @@ enum class ControlKind {
     Icon,            // static picture of icon `iconId`
     ComboDropList,   // drop-down list, not editable
     Chart,           // an area the window draws itself
+    List,            // list box, several lines selectable, vertical scroll bar
 };
 
 enum ControlFlags : unsigned {
@@ -79,6 +80,7 @@ struct AccessibleName {
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& PanelTemplate();
 const DialogTemplate& TrendTemplate();
+const DialogTemplate& TrafficTemplate();
 std::span<const StringEntry> StringTable();
 std::span<const AccessibleName> PanelAccessibleNames();
 

@@ -54,6 +54,12 @@ std::string Control(const ControlTemplate& c) {
                " | WS_VSCROLL | WS_TABSTOP" + hidden;
     case ControlKind::Chart:
         return "CONTROL \"\", " + Id(c.id) + ", \"Static\", SS_OWNERDRAW" + hidden + ", " + at;
+    case ControlKind::List:
+        // Lines come and go as the window follows its log: no sorting, no
+        // height snapped to whole lines, and shift/ctrl selection for Copia.
+        return "LISTBOX " + Id(c.id) + ", " + at +
+               ", LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | "
+               "WS_TABSTOP" + hidden;
     }
     return {};
 }
@@ -176,6 +182,7 @@ std::string Manifest(const WindowsProgram& program) {
 std::string ResourceScript(const std::string& iconFile, const std::string& manifestFile) {
     std::string out = Header("res/dialog_templates.cpp") + Icon(iconFile) + ManifestResource(manifestFile) +
                       Dialog(AboutTemplate()) + Dialog(PanelTemplate()) + Dialog(TrendTemplate()) +
+                      Dialog(TrafficTemplate()) +
                       "STRINGTABLE\nBEGIN\n";
     for (const StringEntry& s : StringTable())
         out += "    " + std::to_string(s.id) + ", " + Quoted(s.text) + "\n";

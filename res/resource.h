@@ -8,11 +8,14 @@
 
 #define IDM_ABOUTBOX        0x0010
 #define IDM_TREND           0x0020
+#define IDM_TRAFFIC         0x0030
 #define IDD_ABOUTBOX        100
 #define IDS_ABOUTBOX        101
 #define IDD_PANEL           102
 #define IDD_TREND           103
 #define IDS_TREND           104
+#define IDD_TRAFFIC         105
+#define IDS_TRAFFIC         106
 #define IDR_MAINFRAME       128
 
 #define IDC_BTN_HELLO       1000
@@ -50,6 +53,11 @@
 // places beside its charts itself.
 #define IDC_TREND_TEMP_VALUE    1044
 #define IDC_TREND_ANALOG_VALUE  1045
+#define IDC_TRAFFIC_LIST    1050
+#define IDC_TRAFFIC_PAUSE   1051
+#define IDC_TRAFFIC_CLEAR   1052
+#define IDC_TRAFFIC_SAVE    1053
+#define IDC_TRAFFIC_COPY    1054
 #define IDC_STATIC          (-1)
 
 #define ID_TIMER_POLL       1

@@ -122,6 +122,10 @@ public:
         trend = &series;
     }
     bool IsTrendWindowOpen() override { return trendOpen; }
+    void ShowTrafficWindow(TrafficLog& shown) override {
+        log.push_back(traffic != nullptr ? "traffic front" : "traffic open");
+        traffic = &shown;
+    }
     // Counted, not logged: every tick that reads calls it.
     void TrendChanged() override { ++trendChanges; }
 
@@ -175,6 +179,7 @@ public:
     int endResult = 0;
     bool trendOpen = false;
     TrendSeries* trend = nullptr;
+    TrafficLog* traffic = nullptr;
     int trendChanges = 0;
     std::function<void()> whileMessageOpen;
     std::function<void()> whileModalOpen;

@@ -49,7 +49,8 @@ TEST_F(PanelInit, StepsRunInOrderAndLeaveTheDefaultsShown) {
     EXPECT_LT(pos("limit 1008 16"), pos("menu separator"));
     EXPECT_EQ(pos("menu separator") + 1, pos("menu 16 &Informazioni sul Velmora..."));
     EXPECT_EQ(pos("menu 16 &Informazioni sul Velmora...") + 1, pos("menu 32 &Andamento..."));
-    EXPECT_EQ(pos("menu 32 &Andamento...") + 1, pos("icon large 7128"));
+    EXPECT_EQ(pos("menu 32 &Andamento...") + 1, pos("menu 48 &Traffico..."));
+    EXPECT_EQ(pos("menu 48 &Traffico...") + 1, pos("icon large 7128"));
     EXPECT_EQ(pos("icon large 7128") + 1, pos("icon small 7128"));
     EXPECT_EQ(pos("icon small 7128") + 1, pos("disable 1012"));
     EXPECT_EQ(log.back(), "timer 1 1000");

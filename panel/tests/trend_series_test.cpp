@@ -1,6 +1,7 @@
 // The trend's points: local time with its offset, the bounded ring that
 // keeps them, and the CSV file they are saved as.
 #include "panel/local_time.h"
+#include "panel/file_save.h"
 #include "panel/trend_csv.h"
 #include "panel/trend_series.h"
 
