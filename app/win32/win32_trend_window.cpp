@@ -5,6 +5,7 @@
 #include "app/win32/win32_text.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
+#include "panel/file_save.h"
 #include "panel/trend_csv.h"
 #include "panel/window_placement.h"
 #include "panel/trend_readout.h"

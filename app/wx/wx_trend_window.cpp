@@ -6,6 +6,7 @@
 #include "app/wx/wx_template.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
+#include "panel/file_save.h"
 #include "panel/trend_csv.h"
 #include "panel/window_placement.h"
 #include "panel/trend_readout.h"

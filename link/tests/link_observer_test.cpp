@@ -27,15 +27,23 @@ struct Recorded {
     LinkStep step;
     port::OpenError openError;
     bool portGone;
+    std::uint32_t replyAhead;
 };
 
 struct RecordingObserver : LinkObserver {
     std::vector<Recorded> events;
     void OnLinkEvent(const LinkEvent& e) override {
         events.push_back({e.kind, e.time, std::string(e.bytes.begin(), e.bytes.end()), e.asked, e.moved,
-                          e.step, e.openError, e.portGone});
+                          e.step, e.openError, e.portGone, e.replyAhead});
     }
     // The events of one kind, bytes only.
+    // The writes' counts of reply bytes to come.
+    std::vector<std::uint32_t> RepliesAhead() const {
+        std::vector<std::uint32_t> out;
+        for (const Recorded& r : events)
+            if (r.kind == LinkEventKind::Wrote) out.push_back(r.replyAhead);
+        return out;
+    }
     std::vector<std::string> Bytes(LinkEventKind kind) const {
         std::vector<std::string> out;
         for (const Recorded& r : events)
@@ -102,6 +110,17 @@ TEST_F(ObservedLink, ATemperatureIsTwoWritesAndAReadAndARowTwoWrites) {
     EXPECT_EQ(seen.Bytes(LinkEventKind::Wrote),
               (std::vector<std::string>{"T", "t", "l\x21", "wCiao \xE8  "}));
     EXPECT_EQ(seen.Bytes(LinkEventKind::Read), std::vector<std::string>{sim::SimBoard::TemperatureReply(23.5)});
+    // Only the write a read follows says what the read will ask for.
+    EXPECT_EQ(seen.RepliesAhead(), (std::vector<std::uint32_t>{0, 9, 0, 0}));
+}
+
+TEST_F(ObservedLink, TheAnalogAndTheHelloRequestsAreToldApartByTheReplyTheyAwait) {
+    Connect();
+    ASSERT_TRUE(link.ReadAnalog().read);
+    link.Hello();
+    ASSERT_TRUE(link.Layout());
+    EXPECT_EQ(seen.Bytes(LinkEventKind::Wrote), (std::vector<std::string>{"a", "a", "c"}));
+    EXPECT_EQ(seen.RepliesAhead(), (std::vector<std::uint32_t>{4, CSerialLink::kBufferSize, 0}));
 }
 
 TEST_F(ObservedLink, ADiscardTellsTheBytesItDropped) {
