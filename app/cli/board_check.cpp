@@ -204,7 +204,9 @@ void BoardCheck::Judge() {
 }
 
 BoardCheck::Outcome BoardCheck::Run() {
-    m_link.DiscardInput();  // what came before the check is no reply to it
+    // What came before the check (after a command run before it) is not
+    // counted against the commands the check sends.
+    m_link.DiscardInput();
     m_unasked.clear();
     Outcome outcome = Reads();
     if (outcome == Outcome::Done && m_plan.outputs) outcome = Outputs();

@@ -5,6 +5,7 @@
 // sent lines are the very bytes the board received.
 #include "app/cli/tests/cli_run_fixture.h"
 #include "link/port_backend.h"
+#include "panel/tests/os_faults.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -280,6 +281,21 @@ TEST(Trace, AFailedOpenSaysItsStep) {
     EXPECT_EQ(f.Run({"--trace", "-p", "/dev/null", "layout"}), 1);
     EXPECT_NE(f.err.str().find("error      Connect failed: reading the port's settings\n"), std::string::npos)
         << f.err.str();
+}
+
+TEST(Trace, AFailedWriteSaysWhatItWasAndHowFarItGot) {
+    CliRunFixture f;
+    ASSERT_TRUE(f.board.Ok());
+    std::thread during([&] {
+        ASSERT_TRUE(f.board.WaitForBytes(1, 5s));
+        os_faults::failWritesTo = f.RunsDescriptor();
+    });
+    EXPECT_EQ(f.Run({"--trace", "-p", f.board.Path(), "watch", "-i", "0.05", "-n", "200"}), 1);
+    during.join();
+    os_faults::failWritesTo = -1;
+    static const std::regex kFailed(
+        R"(\n\d\d:\d\d:\d\d\.\d{3}  not sent   "[aTt]"  \[(61|54|74)\]  (Analog input read|Temperature read \(\d/2\)): write failed \(0 of 1 bytes sent\)\n)");
+    EXPECT_TRUE(std::regex_search(f.err.str(), kFailed)) << f.err.str();
 }
 
 }  // namespace
