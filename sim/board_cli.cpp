@@ -27,9 +27,11 @@ struct ReplyName {
     std::string_view name;
     Reply mode;
 };
+// "late" is the older name of "slow", still taken so that scripts keep working.
 constexpr ReplyName kReplies[] = {
-    {"normal", Reply::Normal}, {"late", Reply::Late},      {"never", Reply::Never},
-    {"short", Reply::Short},   {"zero", Reply::ZeroByte}, {"extra", Reply::Extra},
+    {"normal", Reply::Normal}, {"slow", Reply::Late},      {"late", Reply::Late},
+    {"never", Reply::Never},   {"short", Reply::Short},    {"zero", Reply::ZeroByte},
+    {"extra", Reply::Extra},   {"crlf", Reply::Crlf},      {"chatty", Reply::Chatty},
 };
 
 // The whole text as a whole number in [low, high].
@@ -52,7 +54,7 @@ bool ParseReply(std::string_view value, BoardOptions& options) {
     const std::string_view name = value.substr(0, eq);
     const auto it = std::ranges::find(kReplies, name, &ReplyName::name);
     if (it == std::end(kReplies)) return false;
-    // Only "late" takes a number, and it must have one.
+    // Only "slow" takes a number, and it must have one.
     if ((it->mode == Reply::Late) != (eq != std::string_view::npos)) return false;
     options.reply = it->mode;
     options.lateMs = 0;
@@ -64,8 +66,8 @@ bool ParseReply(std::string_view value, BoardOptions& options) {
 std::string UsageText() {
     char text[512];
     std::snprintf(text, sizeof text,
-                  "usage: velmora-board [--no-window] [--link NAME] [--analog 0..%d]\n"
-                  "                     [--temp %g..%g] [--reply normal|late=0..%d|never|short|zero|extra]\n"
+                  "usage: velmora-board [--no-window] [--link NAME] [--analog 0..%d] [--temp %g..%g]\n"
+                  "                     [--reply normal|slow=0..%d|never|short|zero|extra|crlf|chatty]\n"
                   "       velmora-board --help | --version\n",
                   kAnalogMax, kTemperatureMin, kTemperatureMax, kLateMaxMs);
     return text;

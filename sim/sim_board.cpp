@@ -187,6 +187,8 @@ void SimBoard::Handle(const std::string& chunk) {
         case 'c':
             s.display.fill(std::string(BoardState::kColumns, ' '));
             s.cursorRow = 1;
+            lock.unlock();
+            Done();
             ++i;
             continue;
         case 'l':
@@ -194,6 +196,8 @@ void SimBoard::Handle(const std::string& chunk) {
                 const int row = static_cast<unsigned char>(rest[1]) >> 4;
                 if (row >= 1 && row <= BoardState::kRows) s.cursorRow = row;
             }
+            lock.unlock();
+            Done();
             i += 2;
             continue;
         case 'w': {
@@ -201,6 +205,8 @@ void SimBoard::Handle(const std::string& chunk) {
             const std::string_view text = rest.substr(1, BoardState::kColumns);
             std::string& line = s.display[static_cast<std::size_t>(s.cursorRow - 1)];
             line.replace(0, text.size(), text);
+            lock.unlock();
+            Done();
             i = chunk.size();
             continue;
         }
@@ -208,11 +214,14 @@ void SimBoard::Handle(const std::string& chunk) {
             const std::string reply = AnalogReply(s.analog);
             lock.unlock();
             Answer(reply);
+            Done();
             ++i;
             continue;
         }
         case 'T':
             m_tempArmed = true;
+            lock.unlock();
+            Done();
             ++i;
             continue;
         case 't':
@@ -221,7 +230,10 @@ void SimBoard::Handle(const std::string& chunk) {
                 const std::string reply = TemperatureReply(s.temperature);
                 lock.unlock();
                 Answer(reply);
+            } else {
+                lock.unlock();
             }
+            Done();
             ++i;
             continue;
         default:
@@ -234,6 +246,8 @@ void SimBoard::Handle(const std::string& chunk) {
                 s.leds[static_cast<std::size_t>(sw->output)] = sw->on;
             else
                 s.buzzer = sw->on;
+            lock.unlock();
+            Done();
             i += sw->text.size();
         } else {
             ++i;  // not a command: the board ignores it
@@ -261,8 +275,18 @@ void SimBoard::Answer(std::string reply) {
     case Reply::Short: reply.resize(reply.size() / 2); break;
     case Reply::ZeroByte: reply[2] = '\0'; break;
     case Reply::Extra: reply += "XY"; break;
+    case Reply::Crlf: reply += "\r\n"; break;
+    case Reply::Chatty: break;
     }
     [[maybe_unused]] const auto n = ::write(m_master, reply.data(), reply.size());
+}
+
+void SimBoard::Done() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_reply != Reply::Chatty) return;
+    }
+    [[maybe_unused]] const auto n = ::write(m_master, &kStrayByte, 1);
 }
 
 }  // namespace sim

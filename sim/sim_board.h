@@ -3,7 +3,8 @@
 // most recent kKeptBytes of them, so a board polled for days stays small),
 // answers the analog and temperature reads, and keeps the display, LED and
 // buzzer states the commands set. It can be told to answer late, never,
-// short, with a zero byte or with more bytes than asked, or to vanish.
+// short, with a zero byte, with more bytes than asked, with CR LF after each
+// reply or with a stray byte after every command, or to vanish.
 #ifndef VELMORA_SIM_SIM_BOARD_H
 #define VELMORA_SIM_SIM_BOARD_H
 
@@ -22,7 +23,9 @@
 
 namespace sim {
 
-enum class Reply { Normal, Late, Never, Short, ZeroByte, Extra };
+// Late: every reply `lateMs` late. Crlf: each reply followed by CR LF.
+// Chatty: one stray byte (kStrayByte) after every command, replied or not.
+enum class Reply { Normal, Late, Never, Short, ZeroByte, Extra, Crlf, Chatty };
 
 struct Chunk {
     std::chrono::steady_clock::time_point at;
@@ -78,11 +81,15 @@ public:
     // The replies the board gives, before the reply mode shapes them.
     static std::string AnalogReply(int value);          // 4 bytes
     static std::string TemperatureReply(double celsius); // 9 bytes
+    // What a chatty board sends after each command: a debug print left in.
+    static constexpr char kStrayByte = '.';
 
 private:
     void Serve();
     void Handle(const std::string& chunk);
     void Answer(std::string reply);
+    // A command done: a chatty board says so with its stray byte.
+    void Done();
 
     int m_master = -1;
     int m_slaveKeep = -1;  // held open so the pair never hangs up between connects

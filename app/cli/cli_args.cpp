@@ -45,6 +45,7 @@ constexpr Option kRunOptions[] = {
          return ""s;
      }},
     {"", "--raw", false, [](CliRequest& r, Step&, Sv) { return r.raw = true, ""s; }},
+    {"", "--trace", false, [](CliRequest& r, Step&, Sv) { return r.trace = true, ""s; }},
     {"-h", "--help", false, [](CliRequest& r, Step&, Sv) { return r.help = true, ""s; }},
     {"-V", "--version", false, [](CliRequest& r, Step&, Sv) { return r.version = true, ""s; }},
 };
@@ -73,6 +74,14 @@ constexpr Option kWatchOptions[] = {
     {"", "--json", false, [](CliRequest&, Step& s, Sv) { return SetFormat(s, Format::Json); }},
 };
 
+constexpr Option kCheckOptions[] = {
+    {"-n", "--rounds", true,
+     [](CliRequest&, Step& s, Sv v) {
+         return Whole(v, 1, 1000, s.count) ? ""s : "ROUNDS must be a whole number from 1 to 1000, not " + Quoted(v);
+     }},
+    {"", "--outputs", false, [](CliRequest&, Step& s, Sv) { return s.outputs = true, ""s; }},
+};
+
 // A command's positional arguments, each stored into its step.
 using TakeArg = std::string (*)(Step&, Sv);
 
@@ -94,6 +103,7 @@ struct Command {
     Action action;
     std::array<TakeArg, 2> args;  // unused ones are null
     std::span<const Option> options;
+    bool takesPorts = false;  // every plain word after it is a port
 };
 
 constexpr Command kCommands[] = {
@@ -105,6 +115,8 @@ constexpr Command kCommands[] = {
     {"analog", Action::Analog, {}, {}},
     {"hello", Action::Hello, {}, {}},
     {"watch", Action::Watch, {}, kWatchOptions},
+    {"check", Action::Check, {}, kCheckOptions},
+    {"find", Action::Find, {}, {}, true},
 };
 
 const Option* FindOption(std::span<const Option> table, Sv name) {
@@ -162,16 +174,27 @@ ParsedArgs ParseArgs(std::span<const std::string_view> args) {
             if (std::string why = take(step, args[i]); !why.empty())
                 return Fail(std::move(p), std::string(command->name) + ": " + why);
         }
+        if (command->takesPorts) {
+            while (i + 1 < args.size() && !args[i + 1].starts_with("-")) step.ports.emplace_back(args[++i]);
+        }
+        if (step.action == Action::Check) step.count = kCheckRounds;
         r.steps.push_back(std::move(step));
         commandOptions = command->options;
     }
     if (r.steps.empty() && !r.help && !r.version) return Fail(std::move(p), "no command given");
+    // find opens ports of its own, one after another, and leaves them.
+    const bool finds = std::ranges::any_of(r.steps, [](const Step& s) { return s.action == Action::Find; });
+    if (finds && !r.help && !r.version) {
+        if (r.steps.size() > 1) return Fail(std::move(p), "find runs alone, without other commands");
+        if (!r.port.empty()) return Fail(std::move(p), "find takes the ports to probe as arguments, not -p");
+    }
     p.ok = true;
     return p;
 }
 
 std::string_view UsageText() {
-    return R"(usage: velmora-cli [-p PORT] [-c COLUMNS] [--raw] COMMAND [ARGS] [COMMAND [ARGS] ...]
+    return R"(usage: velmora-cli [-p PORT] [-c COLUMNS] [--raw] [--trace] COMMAND [ARGS] [COMMAND [ARGS] ...]
+       velmora-cli [--trace] find [PORT...]
        velmora-cli --help | --version
 
 Drives a Velmora demo board over its serial port. The commands run in
@@ -189,12 +212,27 @@ commands:
                           read both every SECONDS (default 1), COUNT times
                           or until stopped; under a second apart, the
                           times carry milliseconds
+  check [-n ROUNDS] [--outputs]
+                          test the board: ROUNDS (default 5) analog and
+                          temperature reads and one hello read, each reply
+                          judged; the delays against the 300 ms bound; no
+                          byte unasked. One PASS or FAIL line per check.
+                          Sends only reads unless --outputs: then also the
+                          layout, all four rows, and each LED and the
+                          buzzer on and then off
+  find [PORT...]          probe each PORT, or every serial port present,
+                          for a board: one byte ("a", the analog read) goes
+                          to each, and a port is printed when its reply
+                          within 300 ms reads like this board's. Ports held
+                          by another program are skipped and named
 
 options:
   -p, --port PORT         the board's port; default $VELMORA_PORT, else the
                           only serial port present
   -c, --columns COLUMNS   the display's width: 8, 16 (default), 20 or 40
       --raw               print readings as the board sent them
+      --trace             write every byte sent and received, with what it
+                          means and each reply's delay, to stderr
   -h, --help              print this help
   -V, --version           print the version
 
@@ -202,7 +240,8 @@ exit status:
   0    done; also a watch ended by Ctrl+C or a TERM, HUP or QUIT signal,
        or by its reader closing the pipe (watch | head)
   1    the port or the board failed (or none is present), a reply did not
-       parse, or the output cannot be written
+       parse, a check failed, find found no board, or the output cannot
+       be written
   2    wrong usage, or several serial ports present and none chosen
   130  stopped by a signal before the last command began
 )";

@@ -1,6 +1,8 @@
 #include "app/cli/cli_run.h"
 
+#include "app/cli/board_find.h"
 #include "app/cli/cli_args.h"
+#include "app/cli/link_trace.h"
 #include "app/cli/port_choice.h"
 #include "res/dialog_templates.h"
 
@@ -11,6 +13,36 @@ constexpr std::string_view kProgram = "velmora-cli: ";
 int PortFailed(const CliEnv& env, const std::string& port, PortFailure failure) {
     env.err << kProgram << port << ": " << FailureWords(failure) << "\n";
     return kExitFailed;
+}
+
+// find: each port probed in turn; the boards on stdout, the rest on stderr.
+int Find(const Step& step, const CliEnv& env, LinkObserver* trace) {
+    const std::vector<std::string> ports = step.ports.empty() ? env.presentPorts() : step.ports;
+    if (ports.empty()) {
+        env.err << kProgram << "no serial port present to probe\n";
+        return kExitFailed;
+    }
+    bool found = false;
+    for (const std::string& name : ports) {
+        if (*env.stop != 0) return kExitStopped;
+        if (trace != nullptr) env.err << kProgram << "probing " << name << "\n";
+        const Probe probe = ProbeForBoard(name, trace);
+        switch (probe.verdict) {
+        case Probe::Verdict::Board:
+            found = true;
+            env.out << name << "\n" << std::flush;
+            break;
+        case Probe::Verdict::Skipped:
+            env.err << kProgram << name << ": skipped: " << FailureWords(probe.failure) << "\n";
+            break;
+        case Probe::Verdict::NotBoard: env.err << kProgram << name << ": " << probe.why << "\n"; break;
+        }
+    }
+    if (!env.out) {
+        env.err << kProgram << "cannot write the output\n";
+        return kExitFailed;
+    }
+    return found ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -34,6 +66,10 @@ int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
         return kExitOk;
     }
 
+    LinkTrace trace(env.err);
+    LinkObserver* const observer = request.trace ? &trace : nullptr;
+    if (request.steps.front().action == Action::Find) return Find(request.steps.front(), env, observer);
+
     const PortChoice choice = ChoosePort(request.port, env.portVariable, env.presentPorts);
     switch (choice.outcome) {
     case PortChoice::Outcome::NonePresent:
@@ -47,9 +83,10 @@ int RunCli(std::span<const std::string_view> args, const CliEnv& env) {
     }
 
     CSerialLink link;  // closes the port and restores its settings on every way out
+    link.SetObserver(observer);
     if (const ConnectResult connect = link.Connect(choice.port); !connect.opened)
         return PortFailed(env, choice.port, ConnectFailure(connect));
-    CliSession session(link, request, env);
+    CliSession session(link, request, env, observer);
     switch (session.Run()) {
     case CliSession::Outcome::Done: return kExitOk;
     case CliSession::Outcome::BadReply: return kExitFailed;  // the warning said which

@@ -1,5 +1,6 @@
 #include "app/cli/cli_session.h"
 
+#include "app/cli/board_check.h"
 #include "app/cli/closed_pipe.h"
 #include "panel/local_time.h"
 #include "panel/reply_values.h"
@@ -38,6 +39,7 @@ Outcome CliSession::Run() {
         {Action::Led, &CliSession::Led},       {Action::Buzzer, &CliSession::Buzzer},
         {Action::Temp, &CliSession::Temp},     {Action::Analog, &CliSession::Analog},
         {Action::Hello, &CliSession::Hello},   {Action::Watch, &CliSession::Watch},
+        {Action::Check, &CliSession::Check},
     };
     Outcome outcome = Outcome::Done;
     for (const Step& step : m_request.steps) {
@@ -156,4 +158,23 @@ Outcome CliSession::Watch(const Step& step) {
         if (const Outcome o = Print(WatchLine(r, step.format, m_request.raw)); o != Outcome::Done) return o;
     }
     return Outcome::Done;
+}
+
+Outcome CliSession::Check(const Step& step) {
+    const CheckPlan plan{.rounds = static_cast<int>(step.count), .outputs = step.outputs,
+                         .columns = m_request.columns};
+    BoardCheck check(m_link, m_trace, plan, [this] { return Stopping(); });
+    switch (check.Run()) {
+    case BoardCheck::Outcome::Stopped: return Outcome::Stopped;
+    case BoardCheck::Outcome::PortFailed: return Sent(false);
+    case BoardCheck::Outcome::Done: break;
+    }
+    bool allPass = true;
+    for (const CheckVerdict& v : check.Verdicts()) {
+        allPass = allPass && v.pass;
+        if (const Outcome o = Print((v.pass ? "PASS " : "FAIL ") + v.check + ": " + v.figures + "\n");
+            o != Outcome::Done)
+            return o;
+    }
+    return allPass ? Outcome::Done : Outcome::BadReply;
 }

@@ -29,14 +29,16 @@ struct CliEnv {
 class CliSession {
 public:
     // Done: every command ran. BadReply: all ran, but a temp or analog reply
-    // did not parse. PortFailed: Failure() says why. Stopped: a
+    // did not parse, or a check failed. PortFailed: Failure() says why. Stopped: a
     // signal came with commands still to run (one during a watch ends it).
     // ReaderGone: stdout's reader closed the pipe (watch | head), so it has
     // all it wanted; the rest is not run. OutputFailed: stdout failed otherwise.
     enum class Outcome { Done, BadReply, PortFailed, Stopped, ReaderGone, OutputFailed };
 
-    CliSession(CSerialLink& link, const CliRequest& request, const CliEnv& env)
-        : m_link(link), m_request(request), m_env(env) {}
+    // `trace`: the link's observer when --trace is on, for check to pass
+    // the events on to.
+    CliSession(CSerialLink& link, const CliRequest& request, const CliEnv& env, LinkObserver* trace = nullptr)
+        : m_link(link), m_request(request), m_env(env), m_trace(trace) {}
     Outcome Run();
     PortFailure Failure() const { return m_failure; }
 
@@ -50,6 +52,8 @@ private:
     Outcome Analog(const Step& step);
     Outcome Hello(const Step& step);
     Outcome Watch(const Step& step);
+    // One PASS or FAIL line per check; BadReply when any failed.
+    Outcome Check(const Step& step);
 
     bool Stopping() const { return *m_env.stop != 0; }
     // Analog first, then temperature, as the panel's tick reads them.
@@ -66,6 +70,7 @@ private:
     CSerialLink& m_link;
     const CliRequest& m_request;
     const CliEnv& m_env;
+    LinkObserver* m_trace;
     PortFailure m_failure = PortFailure::None;
 };
 

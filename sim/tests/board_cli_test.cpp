@@ -45,6 +45,10 @@ TEST(BoardOptions, TakesValuesInRangeAndRefusesTheRest) {
         {{"--reply", "late="}, false, "bad value"},
         {{"--reply", "late"}, false, "bad value"},
         {{"--reply", "short=3"}, false, "bad value"},
+        {{"--reply", "slow"}, false, "bad value"},
+        {{"--reply", "slow=60001"}, false, "bad value 'slow=60001'"},
+        {{"--reply", "crlf=2"}, false, "bad value"},
+        {{"--reply", "chatty=1"}, false, "bad value"},
         {{"--reply", "soon"}, false, "bad value 'soon'"},
         {{"--analog", "abc"}, false, "bad value 'abc' for --analog"},
         {{"--analog", "-1"}, false, "bad value"},
@@ -87,6 +91,32 @@ TEST(BoardOptions, ReadsEachValue) {
     EXPECT_EQ(options.temperature, 21.5);
     EXPECT_EQ(options.reply, sim::Reply::Late);
     EXPECT_EQ(options.lateMs, 250);
+}
+
+TEST(BoardOptions, EachReplyModeByItsName) {
+    struct Case {
+        std::string value;
+        sim::Reply mode;
+        int lateMs;
+    };
+    const Case cases[] = {
+        {"normal", sim::Reply::Normal, 0}, {"slow=280", sim::Reply::Late, 280},
+        {"late=90", sim::Reply::Late, 90},  // the older name, still taken
+        {"never", sim::Reply::Never, 0},   {"short", sim::Reply::Short, 0},
+        {"zero", sim::Reply::ZeroByte, 0}, {"extra", sim::Reply::Extra, 0},
+        {"crlf", sim::Reply::Crlf, 0},     {"chatty", sim::Reply::Chatty, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        sim::BoardOptions options;
+        std::string error;
+        ASSERT_TRUE(Parse({"--reply", c.value}, options, error)) << error;
+        EXPECT_EQ(options.reply, c.mode);
+        EXPECT_EQ(options.lateMs, c.lateMs);
+    }
+    // The usage names every mode, with "slow" as the documented one.
+    for (const char* name : {"slow=0..60000", "never", "short", "zero", "extra", "crlf", "chatty"})
+        EXPECT_NE(sim::UsageText().find(name), std::string::npos) << name;
 }
 
 TEST(BoardLog, SixteenBytesALineWithTheTextInOneColumn) {

@@ -28,6 +28,8 @@ done <<TABLE
 --version|0|velmora-board $version|
 --reply late=-1|2||bad value 'late=-1' for --reply
 --reply late=abc|2||usage: velmora-board
+--reply slow=60001|2||bad value 'slow=60001' for --reply
+--reply chatty=5|2||bad value 'chatty=5' for --reply
 --analog abc|2||bad value 'abc' for --analog
 --analog 1024|2||bad value
 --temp nan|2||bad value 'nan' for --temp

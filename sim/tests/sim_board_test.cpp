@@ -1,5 +1,6 @@
 // The simulated board's record of what it receives stays bounded and keeps
-// the newest bytes; a late reply never holds the board from ending.
+// the newest bytes; a late reply never holds the board from ending; the
+// CR LF and chatty faults put their bytes where a firmware would.
 #include "sim/sim_board.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,58 @@ TEST(SimBoardReply, ALateReplyDoesNotHoldTheBoardFromEnding) {
     const auto start = std::chrono::steady_clock::now();
     board.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+}
+
+// What the board sends back within `ms` after `bytes`, as a port's reader sees it.
+std::string Exchange(const sim::SimBoard& board, const std::string& bytes, int ms = 150) {
+    const int fd = ::open(board.Path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    EXPECT_GE(fd, 0);
+    if (fd < 0) return "";
+    EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    std::string got;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) got.append(buf, static_cast<std::size_t>(n));
+    ::close(fd);
+    return got;
+}
+
+TEST(SimBoardReply, FaultsShapeWhatComesBack) {
+    const std::string temp = sim::SimBoard::TemperatureReply(23.5);
+    struct Case {
+        const char* name;
+        sim::Reply mode;
+        std::string sent, back;
+    };
+    const Case cases[] = {
+        {"normal read", sim::Reply::Normal, "a", "0512"},
+        {"normal command", sim::Reply::Normal, "c", ""},
+        {"crlf read", sim::Reply::Crlf, "a", "0512\r\n"},
+        {"crlf temperature", sim::Reply::Crlf, "Tt", temp + "\r\n"},
+        {"crlf command", sim::Reply::Crlf, "LEDb1on", ""},  // no reply, nothing added
+        {"chatty read", sim::Reply::Chatty, "a", "0512."},
+        {"chatty temperature", sim::Reply::Chatty, "Tt", "." + temp + "."},  // after each of its two writes
+        {"chatty command", sim::Reply::Chatty, "PWM1on", "."},
+        {"chatty locate", sim::Reply::Chatty, "l!", "."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::SimBoard board;
+        ASSERT_TRUE(board.Ok());
+        board.SetReply(c.mode);
+        EXPECT_EQ(Exchange(board, c.sent), c.back);
+    }
+}
+
+TEST(SimBoardReply, ASlowBoardAnswersLate) {
+    sim::SimBoard board;
+    ASSERT_TRUE(board.Ok());
+    board.SetReply(sim::Reply::Late, 200);
+    EXPECT_EQ(Exchange(board, "a", 80), "");  // not yet
+    sim::SimBoard again;
+    ASSERT_TRUE(again.Ok());
+    again.SetReply(sim::Reply::Late, 200);
+    EXPECT_EQ(Exchange(again, "a", 400), "0512");
 }
 
 }  // namespace

@@ -12,9 +12,11 @@ ParsedArgs Parse(std::vector<std::string_view> args) { return ParseArgs(args); }
 
 // One step as a short line, so a whole parse reads as one string.
 std::string Describe(const CliRequest& r) {
-    static constexpr const char* kNames[] = {"layout", "row", "led", "buzzer", "temp", "analog", "hello", "watch"};
+    static constexpr const char* kNames[] = {"layout", "row",   "led",   "buzzer", "temp",
+                                             "analog", "hello", "watch", "check",  "find"};
     static constexpr const char* kFormats[] = {"plain", "csv", "json"};
     std::string out = "port=" + r.port + " columns=" + std::to_string(r.columns) + (r.raw ? " raw" : "") +
+                      (r.trace ? " trace" : "") +
                       (r.help ? " help" : "") + (r.version ? " version" : "") + ":";
     for (const Step& s : r.steps) {
         out += std::string(" ") + kNames[static_cast<int>(s.action)];
@@ -26,6 +28,12 @@ std::string Describe(const CliRequest& r) {
             std::snprintf(interval, sizeof interval, "%g", s.seconds);
             out += std::string("(") + interval + "," + std::to_string(s.count) + "," +
                    kFormats[static_cast<int>(s.format)] + ")";
+        }
+        if (s.action == Action::Check) out += "(" + std::to_string(s.count) + (s.outputs ? ",outputs)" : ")");
+        if (s.action == Action::Find) {
+            out += "(";
+            for (const std::string& port : s.ports) out += port + (&port != &s.ports.back() ? "," : "");
+            out += ")";
         }
     }
     return out;
@@ -61,6 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{{"watch", "--json", "--count=2", "--interval=2", "-p", "X", "layout"},
                  "port=X columns=16: watch(2,2,json) layout"},
         GoodLine{{"temp", "--help", "bogus"}, "port= columns=16 help: temp"},
+        GoodLine{{"-p", "X", "check"}, "port=X columns=16: check(5)"},
+        GoodLine{{"--trace", "check", "-n", "2", "--outputs", "-c", "20"}, "port= columns=20 trace: check(2,outputs)"},
+        GoodLine{{"check", "--rounds=1000", "temp"}, "port= columns=16: check(1000) temp"},
+        GoodLine{{"find"}, "port= columns=16: find()"},
+        GoodLine{{"find", "/dev/ttyUSB0", "COM3", "--trace"}, "port= columns=16 trace: find(/dev/ttyUSB0,COM3)"},
         GoodLine{{"-V"}, "port= columns=16 version:"}));
 
 struct BadLine {
@@ -101,6 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"watch", "-i", "0"}, "-i: SECONDS must be a number from 0.01 to 86400, not \"0\""},
         BadLine{{"watch", "-i", "nan"}, "-i: SECONDS must be a number from 0.01 to 86400, not \"nan\""},
         BadLine{{"watch", "-n", "0"}, "-n: COUNT must be a whole number from 1, not \"0\""},
-        BadLine{{"watch", "-n", "-2"}, "-n: COUNT must be a whole number from 1, not \"-2\""}));
+        BadLine{{"watch", "-n", "-2"}, "-n: COUNT must be a whole number from 1, not \"-2\""},
+        BadLine{{"check", "-n", "0"}, "-n: ROUNDS must be a whole number from 1 to 1000, not \"0\""},
+        BadLine{{"check", "-n", "1001"}, "-n: ROUNDS must be a whole number from 1 to 1000, not \"1001\""},
+        BadLine{{"check", "--outputs=yes"}, "--outputs takes no value"},
+        BadLine{{"watch", "--outputs"}, "unknown option \"--outputs\""},
+        BadLine{{"temp", "find"}, "find runs alone, without other commands"},
+        BadLine{{"-p", "X", "find"}, "find takes the ports to probe as arguments, not -p"}));
 
 }  // namespace

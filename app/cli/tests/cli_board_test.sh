@@ -123,6 +123,28 @@ grep -q '^row 1: |Ciao è          ' board.log || fail "row 1: $(cat board.log)"
 grep -q '^row 2: |Velmora         ' board.log || fail "row 2: $(cat board.log)"
 grep -q '^LED: 1 0 0 1 BUZ: 1' board.log || fail "outputs: $(cat board.log)"
 
+# check with its trace: every check passes, and the bytes the trace says
+# were sent are those the board logged, in order.
+start_board
+run -p BOARD --trace check -n 2 --outputs
+[ $rc = 0 ] && [ "$(grep -c '^PASS ' out)" = 5 ] && [ "$(wc -l <out)" = 5 ] || fail "check: $rc $(cat out err)"
+stop_board
+sent=$(sed -n 's/^[0-9:.]*  sent  *".*"  \[\([0-9A-F ]*\)\]  .*/\1/p' err)
+logged=$(grep -E '^([0-9A-F]{2} )+$' board.log)
+[ -n "$sent" ] && [ "$(echo $sent)" = "$(echo $logged)" ] || fail "trace sent '$(echo $sent)', the board got '$(echo $logged)'"
+grep -q '^LED: 0 0 0 0 BUZ: 0' board.log || fail "check --outputs left an output on: $(cat board.log)"
+
+# A firmware that ends each reply with CR LF fails check, named; find still
+# knows the board by its first reply's 4 digits, and not /dev/null.
+start_board --reply crlf
+run -p BOARD check -n 1
+[ $rc = 1 ] && grep -q '^FAIL nothing unasked: .*after Analog input read "a": "<0D><0A>"' out ||
+    fail "check against crlf: $rc $(cat out err)"
+run find BOARD /dev/null
+[ $rc = 0 ] && [ "$(cat out)" = BOARD ] && grep -q '^velmora-cli: /dev/null: skipped: not a serial port$' err ||
+    fail "find: $rc $(cat out err)"
+stop_board
+
 # A board that never answers.
 start_board --reply never
 run -p BOARD temp

@@ -35,17 +35,6 @@ struct Fixture : CliRunFixture {
         fs::create_directories(scratch);
         return scratch;
     }
-    // The descriptor the run opened on the board's port: the newest one,
-    // as the board keeps its own open from the start.
-    int RunsDescriptor() const {
-        int newest = -1;
-        for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
-            std::error_code ec;
-            if (fs::read_symlink(entry.path(), ec) == board.Path())
-                newest = std::max(newest, std::stoi(entry.path().filename().string()));
-        }
-        return newest;
-    }
 };
 
 struct ErrorCase {

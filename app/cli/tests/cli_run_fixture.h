@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 struct CliRunFixture {
@@ -22,6 +24,19 @@ struct CliRunFixture {
         const CliEnv env{out, err, portVariable, [this] { return present; },
                          [] { return std::time_t{1796904300}; }, &stop};
         return RunCli(views, env);
+    }
+
+    // The descriptor the run opened on the board's port: the newest one,
+    // as the board keeps its own open from the start.
+    int RunsDescriptor() const {
+        namespace fs = std::filesystem;
+        int newest = -1;
+        for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+            std::error_code ec;
+            if (fs::read_symlink(entry.path(), ec) == board.Path())
+                newest = std::max(newest, std::stoi(entry.path().filename().string()));
+        }
+        return newest;
     }
 };
 

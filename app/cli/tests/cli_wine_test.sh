@@ -3,7 +3,8 @@
 # pseudo-terminal in the Wine prefix: a session the board shows, the
 # readings printed, the version, wrong usage and a port that is not there;
 # output to a file as UTF-8 bytes, and to a console as the characters; and
-# a watch whose reader closes the pipe ending quietly.
+# a watch whose reader closes the pipe ending quietly; check passing, and
+# find telling the board's port from one that is not there.
 #   cli_wine_test.sh VELMORA_CLI_EXE VELMORA_BOARD
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to an initialised prefix}"
@@ -66,6 +67,13 @@ grep -q 'COMè:nosuchport' <(tr -d ' ' <"$out") || fail "COMè on a console: $(o
     head -n 2 >"$out"
 [ "$(cat "$err.status")" = 0 ] && [ ! -s "$err" ] || fail "watch | head: $(cat "$err.status") $(cat "$err")"
 [ "$(grep -c $'\t21.5\t700' "$out")" = 2 ] || fail "watch | head printed: $(cat "$out")"
+
+run -p COM8 --trace check -n 1
+[ $rc = 0 ] && [ "$(grep -c '^PASS ' "$out")" = 5 ] && grep -q '  sent       "a"  \[61\]  Analog input read$' "$err" ||
+    fail "check: $rc $(cat "$out" "$err")"
+run find COM99 COM8
+[ $rc = 0 ] && [ "$(cat "$out")" = COM8 ] && grep -q '^velmora-cli: COM99: skipped: no such port$' "$err" ||
+    fail "find: $rc $(cat "$out" "$err")"
 
 kill -INT $board
 wait $board || true
