@@ -1,5 +1,6 @@
-// The serial ports present on this machine, for the port list to offer
-// after its fixed entries. One file per OS, chosen by the build.
+// The serial ports present on this machine: the port list offers them
+// after its fixed entries, the command line looks for a board on them.
+// One file per OS, chosen by the build.
 #ifndef VELMORA_LINK_PORT_DISCOVERY_H
 #define VELMORA_LINK_PORT_DISCOVERY_H
 
@@ -8,7 +9,7 @@
 
 namespace port {
 
-// Names to open, most stable first, without the fixed list's COM1..COM10.
+// Names to open, most stable first (on Windows in number order).
 std::vector<std::string> PresentPorts();
 
 }  // namespace port

@@ -26,12 +26,8 @@ std::vector<std::string> PresentPorts() {
         if (type == REG_SZ && valueSize > 0) ports.emplace_back(value, ::strnlen(value, valueSize));
     }
     ::RegCloseKey(key);
-    // COM1..COM10 are in the list already; the rest in number order.
-    std::erase_if(ports, [](const std::string& p) {
-        for (int n = 1; n <= 10; ++n)
-            if (::_stricmp(p.c_str(), ("COM" + std::to_string(n)).c_str()) == 0) return true;
-        return false;
-    });
+    // Every port, COM1..COM10 too: the command line looks for a board on
+    // each; the panel's list leaves out the names it shows already.
     std::ranges::sort(ports, [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
     return ports;
 }
