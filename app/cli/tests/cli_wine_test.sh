@@ -74,6 +74,14 @@ run -p COM8 --trace check -n 1
 run find COM99 COM8
 [ $rc = 0 ] && [ "$(cat "$out")" = COM8 ] && grep -q '^velmora-cli: COM99: skipped: no such port$' "$err" ||
     fail "find: $rc $(cat "$out" "$err")"
+# With no port named, find asks every port the serial drivers publish.
+# Wine publishes only the ttyS ports it found, so COM8 is published here,
+# in the same Wine session as the find (the key lives as long as it).
+rc=0
+wine cmd /c "reg add HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM /v \\Device\\VelmoraTest /d COM8 /f >nul && $(winepath -w "$cli") find" \
+    >"$out" 2>"$err" || rc=$?
+sed -i 's/\r$//' "$out" "$err"
+[ $rc = 0 ] && grep -qx COM8 "$out" || fail "find with no port named: $rc $(cat "$out" "$err")"
 
 kill -INT $board
 wait $board || true
