@@ -78,12 +78,15 @@ INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
     : m_instance(instance),
       m_programName(programName),
-      m_trend(instance, std::move(programName), [this](const std::function<void()>& run) {
-          if (m_dlg != nullptr)
-              m_dlg->RunModalWindow(run);
-          else
-              run();
-      }) {}
+      m_trend(instance, programName, [this](const std::function<void()>& run) { RunAsPanelModal(run); }),
+      m_traffic(instance, programName, [this](const std::function<void()>& run) { RunAsPanelModal(run); }) {}
+
+void Win32PanelWindow::RunAsPanelModal(const std::function<void()>& run) {
+    if (m_dlg != nullptr)
+        m_dlg->RunModalWindow(run);
+    else
+        run();
+}
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
@@ -348,3 +351,5 @@ void Win32PanelWindow::ShowTrendWindow(TrendSeries& series) { m_trend.Show(m_hwn
 bool Win32PanelWindow::IsTrendWindowOpen() { return m_trend.IsOpen(); }
 
 void Win32PanelWindow::TrendChanged() { m_trend.Redraw(); }
+
+void Win32PanelWindow::ShowTrafficWindow(TrafficLog& log) { m_traffic.Show(m_hwnd, log); }

@@ -1,12 +1,14 @@
 #include "app/win32/win32_trend_window.h"
 
+#include "app/win32/win32_dialog_keys.h"
 #include "app/win32/win32_dpi.h"
+#include "app/win32/win32_placement.h"
 #include "app/win32/win32_colour.h"
 #include "app/win32/win32_text.h"
+#include "panel/file_save.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
-#include "panel/window_placement.h"
 #include "panel/trend_readout.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -22,8 +24,6 @@
 #include <vector>
 
 namespace {
-
-Win32TrendWindow* g_open = nullptr;  // the one trend window, for the filter hook
 
 // The charts in the order of m_readouts, with their labels' ids.
 constexpr TrendValue kValues[] = {TrendValue::Temperature, TrendValue::Analog};
@@ -184,30 +184,11 @@ void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
         ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, DialogProc,
                              reinterpret_cast<LPARAM>(this));
         if (m_hwnd == nullptr) return;
-        PlaceBesidePanel(owner);
+        PlaceBesidePanel(m_hwnd, owner);
         ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
     }
     ::SetForegroundWindow(m_hwnd);
     ::BringWindowToTop(m_hwnd);
-}
-
-void Win32TrendWindow::PlaceBesidePanel(HWND panel) {
-    // Twice: on the panel's monitor the window may take another DPI, and
-    // with it another size.
-    for (int pass = 0; pass < 2; ++pass) {
-        RECT owner{}, self{};
-        ::GetWindowRect(panel, &owner);
-        ::GetWindowRect(m_hwnd, &self);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(panel, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        const ScreenPoint at = PlaceBeside(
-            {work.left, work.top, work.right - work.left, work.bottom - work.top},
-            {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top}, self.right - self.left,
-            self.bottom - self.top, ScaleForDpi(8, WindowDpi(panel)));
-        ::SetWindowPos(m_hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
 }
 
 void Win32TrendWindow::Redraw() {
@@ -224,17 +205,6 @@ INT_PTR CALLBACK Win32TrendWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam
     }
     auto* self = reinterpret_cast<Win32TrendWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
-}
-
-LRESULT CALLBACK Win32TrendWindow::FilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    // The panel's DialogBox loop passes every message here before its own
-    // IsDialogMessage, which knows only the panel.
-    auto* msg = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && g_open != nullptr && g_open->m_hwnd != nullptr &&
-        (msg->hwnd == g_open->m_hwnd || ::IsChild(g_open->m_hwnd, msg->hwnd) != FALSE) &&
-        ::IsDialogMessageW(g_open->m_hwnd, msg) != FALSE)
-        return TRUE;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -263,8 +233,7 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                                         PROPID_ACC_NAME, Wide(ChartName(kValues[i])).c_str());
         }
         UpdateReadouts();
-        g_open = this;
-        m_filter = ::SetWindowsHookExW(WH_MSGFILTER, FilterProc, nullptr, ::GetCurrentThreadId());
+        KeepDialogKeys(m_hwnd);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -305,13 +274,11 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FollowDpiChange(m_hwnd, lParam);
         return FALSE;
     case WM_NCDESTROY:
-        if (m_filter != nullptr) ::UnhookWindowsHookEx(m_filter);
-        m_filter = nullptr;
+        DropDialogKeys(m_hwnd);
         if (m_props != nullptr) m_props->Release();
         m_props = nullptr;
         if (m_readoutFont != nullptr) ::DeleteObject(m_readoutFont);
         m_readoutFont = nullptr;
-        g_open = nullptr;
         m_hwnd = nullptr;
         return FALSE;
     default: return FALSE;
