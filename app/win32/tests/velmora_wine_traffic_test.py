@@ -141,6 +141,11 @@ with Session("velmora.exe traffic window under Wine") as session:
                 expect(lambda: traffic.button("Pausa") == "&Pausa", "Riprendi did not become Pausa")
                 expect(lambda: len(traffic.lines()) > len(held), "no line was added after Riprendi")
                 print(f"paused across {len(board.reads()) - ticks} reads, {len(held)} lines kept")
+            with session.step("the keyboard: Alt+P presses Pausa, Alt+R Riprendi"):
+                x11.keys(traffic.window.xid, "alt+p")
+                expect(lambda: traffic.button("Riprendi") == "&Riprendi", "Alt+P did not press Pausa")
+                x11.keys(traffic.window.xid, "alt+r")
+                expect(lambda: traffic.button("Pausa") == "&Pausa", "Alt+R did not press Riprendi")
         close(session, app, board, panel)
 
     with session.step("the extra-bytes board's bytes discarded"):
