@@ -51,13 +51,14 @@ class Traffic:
         return self
 
     def lines(self):
-        return self.window.run_probe("lines")[1].splitlines()
+        return self.window.run_probe("traffic", "lines")[1].splitlines()
 
     def press(self, name):
-        self.window.run_probe("click", str(self.window.id_of(name)))
+        self.window.run_probe("traffic", "click", str(self.window.id_of(name)))
 
-    def button(self, name):
-        return self.window.state(name).text
+    def pause_label(self):
+        """The pause button's text: what a press will do."""
+        return self.window.state("Pausa").text
 
 
 def places():
@@ -72,8 +73,8 @@ def overlap(a, b):
     return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
-def start(session, reply):
-    board = Board(session, board_program, wine_prefix=os.environ["WINEPREFIX"], log=f"board-{reply}.log",
+def start(session, reply, log=None):
+    board = Board(session, board_program, wine_prefix=os.environ["WINEPREFIX"], log=log or f"board-{reply}.log",
                   args=["--reply", reply])
     app, panel = wine_panel.start(session, board, exe, probe)
     return board, app, panel
@@ -96,7 +97,7 @@ def tick_lines(traffic, follows):
 def wire_session(session, with_window):
     """A short session's bytes as the board received them: connect, LED 1
     on and off, row 1 written, disconnect."""
-    board, app, panel = start(session, "normal")
+    board, app, panel = start(session, "normal", f"board-wire-{'open' if with_window else 'closed'}.log")
     if with_window:
         Traffic(panel).open_from_menu()
     for control in ("On", "LED 1", "Aggiorna riga 1", "LED 1", "Off"):
@@ -131,21 +132,21 @@ with Session("velmora.exe traffic window under Wine") as session:
         if reply == "normal":
             with session.step("Pausa keeps the list across ticks, Riprendi goes on"):
                 traffic.press("Pausa")
-                expect(lambda: traffic.button("Riprendi") == "&Riprendi", "Pausa did not become Riprendi")
+                expect(lambda: traffic.pause_label() == "&Riprendi", "Pausa did not become Riprendi")
                 held = traffic.lines()
                 ticks = len(board.reads())
                 expect(lambda: len(board.reads()) >= ticks + 2, "the poll stopped while paused")
                 if not holds(lambda: traffic.lines() == held, 1.5):
                     fail("lines were added while paused")
-                traffic.press("Riprendi")
-                expect(lambda: traffic.button("Pausa") == "&Pausa", "Riprendi did not become Pausa")
+                traffic.press("Pausa")
+                expect(lambda: traffic.pause_label() == "&Pausa", "Riprendi did not become Pausa")
                 expect(lambda: len(traffic.lines()) > len(held), "no line was added after Riprendi")
                 print(f"paused across {len(board.reads()) - ticks} reads, {len(held)} lines kept")
             with session.step("the keyboard: Alt+P presses Pausa, Alt+R Riprendi"):
                 x11.keys(traffic.window.xid, "alt+p")
-                expect(lambda: traffic.button("Riprendi") == "&Riprendi", "Alt+P did not press Pausa")
+                expect(lambda: traffic.pause_label() == "&Riprendi", "Alt+P did not press Pausa")
                 x11.keys(traffic.window.xid, "alt+r")
-                expect(lambda: traffic.button("Pausa") == "&Pausa", "Alt+R did not press Riprendi")
+                expect(lambda: traffic.pause_label() == "&Pausa", "Alt+R did not press Riprendi")
         close(session, app, board, panel)
 
     with session.step("the extra-bytes board's bytes discarded"):
