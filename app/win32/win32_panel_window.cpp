@@ -92,22 +92,13 @@ int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
     // The accessibility service the controls are named through is a COM object.
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, DialogProc,
+    const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr,
+                                        ObjectDialogProc<Win32PanelWindow>,
                                         reinterpret_cast<LPARAM>(this));
     m_dlg = nullptr;
     m_hwnd = nullptr;
     if (SUCCEEDED(com)) ::CoUninitialize();
     return static_cast<int>(r);
-}
-
-INT_PTR CALLBACK Win32PanelWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Win32PanelWindow*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32PanelWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -57,6 +57,7 @@
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
+#include "app/win32/win32_dialog_proc.h"
 #include "app/win32/win32_traffic_window.h"
 #include "app/win32/win32_trend_window.h"
 #include "link/port_watch.h"
@@ -105,7 +106,7 @@ public:
     void ShowTrafficWindow(TrafficLog& log) override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend INT_PTR CALLBACK ObjectDialogProc<Win32PanelWindow>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
     // Lists the ports present again after the fixed entries.

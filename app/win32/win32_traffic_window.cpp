@@ -3,12 +3,10 @@
 #include "app/win32/win32_dialog_keys.h"
 #include "app/win32/win32_dpi.h"
 #include "app/win32/win32_placement.h"
+#include "app/win32/win32_save_file.h"
 #include "app/win32/win32_text.h"
-#include "panel/file_save.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
-
-#include <commdlg.h>
 
 #include <algorithm>
 #include <cstring>
@@ -20,6 +18,9 @@ namespace {
 
 // Posted once per burst of new lines; private to the window's class.
 constexpr UINT kLinesAdded = WM_APP + 1;
+// Posted on a change of DPI: the dialog manager gives every control the
+// dialog's rescaled font as it goes on, so the list's own comes after it.
+constexpr UINT kListFontAgain = WM_APP + 2;
 
 std::wstring CrLf(std::string_view lines) {
     std::string out;
@@ -63,7 +64,8 @@ void Win32TrafficWindow::Show(HWND owner, TrafficLog& log) {
         m_log = &log;
         m_shownFirst = m_shownEnd = 0;
         m_widest = 0;
-        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TRAFFIC), owner, DialogProc,
+        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TRAFFIC), owner,
+                             ObjectDialogProc<Win32TrafficWindow>,
                              reinterpret_cast<LPARAM>(this));
         if (m_hwnd == nullptr) return;
         m_log->OnAdded([this] {
@@ -76,16 +78,6 @@ void Win32TrafficWindow::Show(HWND owner, TrafficLog& log) {
     }
     ::SetForegroundWindow(m_hwnd);
     ::BringWindowToTop(m_hwnd);
-}
-
-INT_PTR CALLBACK Win32TrafficWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Win32TrafficWindow*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32TrafficWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR Win32TrafficWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -111,8 +103,11 @@ INT_PTR Win32TrafficWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: ::DestroyWindow(m_hwnd); return TRUE;
     case WM_DPICHANGED:
         FollowDpiChange(m_hwnd, lParam);
-        SetListFont(LOWORD(wParam));
+        ::PostMessageW(m_hwnd, kListFontAgain, LOWORD(wParam), 0);
         return FALSE;
+    case kListFontAgain:
+        SetListFont(static_cast<UINT>(wParam));
+        return TRUE;
     case WM_NCDESTROY:
         DropDialogKeys(m_hwnd);
         m_log->OnAdded(nullptr);
@@ -220,22 +215,6 @@ void Win32TrafficWindow::Copy() {
 }
 
 void Win32TrafficWindow::SaveAs() {
-    wchar_t file[MAX_PATH] = {};
-    const std::wstring offered = Wide(TrafficLog::kSaveName);
-    offered.copy(file, MAX_PATH - 1);
-    const std::wstring title = Wide("Salva traffico");
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hwnd;
-    ofn.lpstrFilter = L"Testo (*.txt)\0*.txt\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = L"txt";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (::GetSaveFileNameW(&ofn) == FALSE) return;
-    const std::filesystem::path path(file);
-    const std::error_code error = m_log->Save(path);
-    if (!error) return;
-    ::MessageBoxW(m_hwnd, Wide(SaveFailedText(path, error)).c_str(), Wide(m_programName).c_str(), MB_OK);
+    SaveWithChooser(m_hwnd, m_programName, {"Salva traffico", TrafficLog::kSaveName, "Testo", "txt"},
+                    [this](const std::filesystem::path& path) { return m_log->Save(path); });
 }

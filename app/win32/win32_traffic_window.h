@@ -22,6 +22,7 @@
 #ifndef VELMORA_APP_WIN32_WIN32_TRAFFIC_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_TRAFFIC_WINDOW_H
 
+#include "app/win32/win32_dialog_proc.h"
 #include "panel/traffic_log.h"
 
 #include <windows.h>
@@ -44,7 +45,7 @@ public:
     bool IsOpen() const { return m_hwnd != nullptr; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend INT_PTR CALLBACK ObjectDialogProc<Win32TrafficWindow>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND List() const;
     // Brings the list in step with the log.

@@ -3,17 +3,15 @@
 #include "app/win32/win32_dialog_keys.h"
 #include "app/win32/win32_dpi.h"
 #include "app/win32/win32_placement.h"
+#include "app/win32/win32_save_file.h"
 #include "app/win32/win32_colour.h"
 #include "app/win32/win32_text.h"
-#include "panel/file_save.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/trend_csv.h"
 #include "panel/trend_readout.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
-
-#include <commdlg.h>
 
 #include <algorithm>
 #include <cmath>
@@ -181,7 +179,7 @@ void Win32TrendWindow::UpdateReadouts() {
 void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
     m_series = &series;
     if (m_hwnd == nullptr) {
-        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, DialogProc,
+        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, ObjectDialogProc<Win32TrendWindow>,
                              reinterpret_cast<LPARAM>(this));
         if (m_hwnd == nullptr) return;
         PlaceBesidePanel(m_hwnd, owner);
@@ -195,16 +193,6 @@ void Win32TrendWindow::Redraw() {
     if (m_hwnd == nullptr) return;
     UpdateReadouts();
     ::InvalidateRect(::GetDlgItem(m_hwnd, IDC_TREND_CHART), nullptr, FALSE);
-}
-
-INT_PTR CALLBACK Win32TrendWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Win32TrendWindow*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32TrendWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -354,20 +342,6 @@ void Win32TrendWindow::Save() {
 }
 
 void Win32TrendWindow::SaveAs() {
-    wchar_t file[MAX_PATH] = L"andamento.csv";
-    const std::wstring title = Wide("Salva CSV");
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hwnd;
-    ofn.lpstrFilter = L"CSV (*.csv)\0*.csv\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = L"csv";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (::GetSaveFileNameW(&ofn) == FALSE) return;
-    const std::filesystem::path path(file);
-    const std::error_code error = SaveTrendCsv(*m_series, path);
-    if (!error) return;
-    ::MessageBoxW(m_hwnd, Wide(SaveFailedText(path, error)).c_str(), Wide(m_programName).c_str(), MB_OK);
+    SaveWithChooser(m_hwnd, m_programName, {"Salva CSV", "andamento.csv", "CSV", "csv"},
+                    [this](const std::filesystem::path& path) { return SaveTrendCsv(*m_series, path); });
 }

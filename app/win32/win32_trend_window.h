@@ -36,6 +36,7 @@
 #ifndef VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
 
+#include "app/win32/win32_dialog_proc.h"
 #include "panel/trend_series.h"
 
 #include <windows.h>
@@ -59,7 +60,7 @@ public:
     void Redraw();
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend INT_PTR CALLBACK ObjectDialogProc<Win32TrendWindow>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void Draw(const DRAWITEMSTRUCT& item);
     // The latest values' texts and what a screen reader reads of them.

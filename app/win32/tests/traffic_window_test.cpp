@@ -135,6 +135,27 @@ TEST_F(TrafficWindowTest, OpensBesideThePanelOnceAndShowsTheLinesItHas) {
     EXPECT_EQ(tm.tmPitchAndFamily & TMPF_FIXED_PITCH, 0) << "TMPF_FIXED_PITCH set means variable pitch";
 }
 
+// The list's font: fixed-pitch, at `dpi`.
+void ExpectListFont(HWND list, UINT dpi) {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0));
+    LOGFONTW face{};
+    ASSERT_NE(::GetObjectW(font, sizeof face, &face), 0);
+    EXPECT_EQ(face.lfHeight, -::MulDiv(8, static_cast<int>(dpi), 72));
+    EXPECT_EQ(face.lfPitchAndFamily & 3, FIXED_PITCH);
+}
+
+TEST_F(TrafficWindowTest, TheListsFontFollowsTheWindowsDpi) {
+    Open();
+    ExpectListFont(list, WindowDpi(window));
+    // Wine never sends it: sent here as Windows does on another monitor.
+    RECT now{};
+    ::GetWindowRect(window, &now);
+    RECT suggested{now.left, now.top, now.left + 2 * (now.right - now.left), now.top + 2 * (now.bottom - now.top)};
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    ExpectListFont(list, 192);
+}
+
 TEST_F(TrafficWindowTest, ABurstOfLinesPostsOneUpdateAndTheListFollows) {
     Open();
     Feed(log, 1, 50);
