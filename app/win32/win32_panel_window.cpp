@@ -78,33 +78,27 @@ INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 Win32PanelWindow::Win32PanelWindow(HINSTANCE instance, std::string programName)
     : m_instance(instance),
       m_programName(programName),
-      m_trend(instance, std::move(programName), [this](const std::function<void()>& run) {
-          if (m_dlg != nullptr)
-              m_dlg->RunModalWindow(run);
-          else
-              run();
-      }) {}
+      m_trend(instance, programName, [this](const std::function<void()>& run) { RunAsPanelModal(run); }),
+      m_traffic(instance, programName, [this](const std::function<void()>& run) { RunAsPanelModal(run); }) {}
+
+void Win32PanelWindow::RunAsPanelModal(const std::function<void()>& run) {
+    if (m_dlg != nullptr)
+        m_dlg->RunModalWindow(run);
+    else
+        run();
+}
 
 int Win32PanelWindow::Run(CPanelDlg& dlg) {
     m_dlg = &dlg;
     // The accessibility service the controls are named through is a COM object.
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, DialogProc,
+    const INT_PTR r = ::DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr,
+                                        ObjectDialogProc<Win32PanelWindow>,
                                         reinterpret_cast<LPARAM>(this));
     m_dlg = nullptr;
     m_hwnd = nullptr;
     if (SUCCEEDED(com)) ::CoUninitialize();
     return static_cast<int>(r);
-}
-
-INT_PTR CALLBACK Win32PanelWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Win32PanelWindow*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32PanelWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR Win32PanelWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -348,3 +342,5 @@ void Win32PanelWindow::ShowTrendWindow(TrendSeries& series) { m_trend.Show(m_hwn
 bool Win32PanelWindow::IsTrendWindowOpen() { return m_trend.IsOpen(); }
 
 void Win32PanelWindow::TrendChanged() { m_trend.Redraw(); }
+
+void Win32PanelWindow::ShowTrafficWindow(TrafficLog& log) { m_traffic.Show(m_hwnd, log); }

@@ -23,6 +23,7 @@
 //      panel comes back after a box).
 //  [X] The trend window (Win32TrendWindow) opens beside the panel, modeless;
 //      its file chooser runs through the panel, as a modal window of it.
+//      So does the traffic window (Win32TrafficWindow).
 //  [X] Close box, Alt+F4 and the session's end (WM_CLOSE, WM_ENDSESSION)
 //      run the cancel routine, which closes the port.
 //  [X] The port list is current: listed again as it drops down
@@ -56,12 +57,15 @@
 #ifndef VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_PANEL_WINDOW_H
 
+#include "app/win32/win32_dialog_proc.h"
+#include "app/win32/win32_traffic_window.h"
 #include "app/win32/win32_trend_window.h"
 #include "link/port_watch.h"
 #include "panel/panel_dlg.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class Win32PanelWindow : public PanelView {
@@ -99,15 +103,18 @@ public:
     void ShowTrendWindow(TrendSeries& series) override;
     bool IsTrendWindowOpen() override;
     void TrendChanged() override;
+    void ShowTrafficWindow(TrafficLog& log) override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend INT_PTR CALLBACK ObjectDialogProc<Win32PanelWindow>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
     // Lists the ports present again after the fixed entries.
     void RefreshPortList();
     void NameControls();
     void AddPortTip();
+    // A chooser or box of a window the panel owns, held as the panel's own.
+    void RunAsPanelModal(const std::function<void()>& run);
 
     HINSTANCE m_instance;
     std::string m_programName;
@@ -116,6 +123,7 @@ private:
     std::wstring m_tipText;  // the tooltip's text while it shows
     port::PortWatch m_portWatch;
     Win32TrendWindow m_trend;
+    Win32TrafficWindow m_traffic;
 };
 
 #endif

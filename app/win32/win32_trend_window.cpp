@@ -1,18 +1,18 @@
 #include "app/win32/win32_trend_window.h"
 
+#include "app/win32/win32_dialog_keys.h"
 #include "app/win32/win32_dpi.h"
+#include "app/win32/win32_placement.h"
+#include "app/win32/win32_save_file.h"
 #include "app/win32/win32_colour.h"
 #include "app/win32/win32_text.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/file_save.h"
 #include "panel/trend_csv.h"
-#include "panel/window_placement.h"
 #include "panel/trend_readout.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
-
-#include <commdlg.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,8 +23,6 @@
 #include <vector>
 
 namespace {
-
-Win32TrendWindow* g_open = nullptr;  // the one trend window, for the filter hook
 
 // The charts in the order of m_readouts, with their labels' ids.
 constexpr TrendValue kValues[] = {TrendValue::Temperature, TrendValue::Analog};
@@ -182,60 +180,20 @@ void Win32TrendWindow::UpdateReadouts() {
 void Win32TrendWindow::Show(HWND owner, TrendSeries& series) {
     m_series = &series;
     if (m_hwnd == nullptr) {
-        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, DialogProc,
+        ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(IDD_TREND), owner, ObjectDialogProc<Win32TrendWindow>,
                              reinterpret_cast<LPARAM>(this));
         if (m_hwnd == nullptr) return;
-        PlaceBesidePanel(owner);
+        PlaceBesidePanel(m_hwnd, owner);
         ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
     }
     ::SetForegroundWindow(m_hwnd);
     ::BringWindowToTop(m_hwnd);
 }
 
-void Win32TrendWindow::PlaceBesidePanel(HWND panel) {
-    // Twice: on the panel's monitor the window may take another DPI, and
-    // with it another size.
-    for (int pass = 0; pass < 2; ++pass) {
-        RECT owner{}, self{};
-        ::GetWindowRect(panel, &owner);
-        ::GetWindowRect(m_hwnd, &self);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(panel, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        const ScreenPoint at = PlaceBeside(
-            {work.left, work.top, work.right - work.left, work.bottom - work.top},
-            {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top}, self.right - self.left,
-            self.bottom - self.top, ScaleForDpi(8, WindowDpi(panel)));
-        ::SetWindowPos(m_hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
 void Win32TrendWindow::Redraw() {
     if (m_hwnd == nullptr) return;
     UpdateReadouts();
     ::InvalidateRect(::GetDlgItem(m_hwnd, IDC_TREND_CHART), nullptr, FALSE);
-}
-
-INT_PTR CALLBACK Win32TrendWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Win32TrendWindow*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32TrendWindow*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self != nullptr ? self->OnMessage(msg, wParam, lParam) : FALSE;
-}
-
-LRESULT CALLBACK Win32TrendWindow::FilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    // The panel's DialogBox loop passes every message here before its own
-    // IsDialogMessage, which knows only the panel.
-    auto* msg = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && g_open != nullptr && g_open->m_hwnd != nullptr &&
-        (msg->hwnd == g_open->m_hwnd || ::IsChild(g_open->m_hwnd, msg->hwnd) != FALSE) &&
-        ::IsDialogMessageW(g_open->m_hwnd, msg) != FALSE)
-        return TRUE;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -264,8 +222,7 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                                         PROPID_ACC_NAME, Wide(ChartName(kValues[i])).c_str());
         }
         UpdateReadouts();
-        g_open = this;
-        m_filter = ::SetWindowsHookExW(WH_MSGFILTER, FilterProc, nullptr, ::GetCurrentThreadId());
+        KeepDialogKeys(m_hwnd);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -306,13 +263,11 @@ INT_PTR Win32TrendWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FollowDpiChange(m_hwnd, lParam);
         return FALSE;
     case WM_NCDESTROY:
-        if (m_filter != nullptr) ::UnhookWindowsHookEx(m_filter);
-        m_filter = nullptr;
+        DropDialogKeys(m_hwnd);
         if (m_props != nullptr) m_props->Release();
         m_props = nullptr;
         if (m_readoutFont != nullptr) ::DeleteObject(m_readoutFont);
         m_readoutFont = nullptr;
-        g_open = nullptr;
         m_hwnd = nullptr;
         return FALSE;
     default: return FALSE;
@@ -388,20 +343,6 @@ void Win32TrendWindow::Save() {
 }
 
 void Win32TrendWindow::SaveAs() {
-    wchar_t file[MAX_PATH] = L"andamento.csv";
-    const std::wstring title = Wide("Salva CSV");
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hwnd;
-    ofn.lpstrFilter = L"CSV (*.csv)\0*.csv\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = L"csv";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (::GetSaveFileNameW(&ofn) == FALSE) return;
-    const std::filesystem::path path(file);
-    const std::error_code error = SaveTrendCsv(*m_series, path);
-    if (!error) return;
-    ::MessageBoxW(m_hwnd, Wide(SaveFailedText(path, error)).c_str(), Wide(m_programName).c_str(), MB_OK);
+    SaveWithChooser(m_hwnd, m_programName, {"Salva CSV", "andamento.csv", "CSV", "csv"},
+                    [this](const std::filesystem::path& path) { return SaveTrendCsv(*m_series, path); });
 }

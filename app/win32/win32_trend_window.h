@@ -19,8 +19,7 @@
 //      panel holds back its own boxes meanwhile.
 //  [X] "Azzera" empties the series.
 //  [X] Tab, Enter and Escape: the panel's modal loop calls IsDialogMessage
-//      for the panel only; a message filter hook (MSGF_DIALOGBOX) does it
-//      for this window. Under Wine no key reached the window in the test
+//      for the panel only; win32_dialog_keys.h does it for this window. Under Wine no key reached the window in the test
 //      (Escape, Alt+F4); checked there with the mouse only.
 //  [X] The close box and Escape close it; it ends with the panel.
 //  [X] In the system's colours: the window background and text
@@ -37,6 +36,7 @@
 #ifndef VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
 #define VELMORA_APP_WIN32_WIN32_TREND_WINDOW_H
 
+#include "app/win32/win32_dialog_proc.h"
 #include "panel/trend_series.h"
 
 #include <windows.h>
@@ -60,10 +60,8 @@ public:
     void Redraw();
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FilterProc(int code, WPARAM wParam, LPARAM lParam);
+    friend INT_PTR CALLBACK ObjectDialogProc<Win32TrendWindow>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    void PlaceBesidePanel(HWND panel);
     void Draw(const DRAWITEMSTRUCT& item);
     // The latest values' texts and what a screen reader reads of them.
     void UpdateReadouts();
@@ -75,7 +73,6 @@ private:
     RunModal m_runModal;
     HWND m_hwnd = nullptr;
     TrendSeries* m_series = nullptr;
-    HHOOK m_filter = nullptr;
     HWND m_readouts[2] = {};                // the temperature's and the analog input's
     HFONT m_readoutFont = nullptr;
     IAccPropServices* m_props = nullptr;  // null where the system has none

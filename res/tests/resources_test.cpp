@@ -18,7 +18,7 @@ namespace {
 
 TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
     for (const res::DialogTemplate* d :
-         {&res::PanelTemplate(), &res::AboutTemplate(), &res::TrendTemplate()}) {
+         {&res::PanelTemplate(), &res::AboutTemplate(), &res::TrendTemplate(), &res::TrafficTemplate()}) {
         std::set<int> ids;
         for (const res::ControlTemplate& c : d->controls) {
             if (c.id != IDC_STATIC) {
@@ -35,6 +35,7 @@ TEST(Templates, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
 TEST(Templates, StringTableHoldsTheSystemMenuItems) {
     EXPECT_EQ(res::LoadString(IDS_ABOUTBOX), "&Informazioni sul Velmora...");
     EXPECT_EQ(res::LoadString(IDS_TREND), "&Andamento...");
+    EXPECT_EQ(res::LoadString(IDS_TRAFFIC), "&Traffico...");
     EXPECT_EQ(res::LoadString(12345), "");
 }
 
@@ -76,15 +77,25 @@ TEST(ResourceScript, WritesTheTemplatesAndTheStrings) {
           "103 DIALOGEX 0, 0, 310, 210", "CAPTION \"Andamento\"", "104, \"&Andamento...\"",
           "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 296, 176",
           "COMBOBOX 1041, 7, 190, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
-          "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043"})
+          "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043",
+          "105 DIALOGEX 0, 0, 380, 214\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
+          "WS_MINIMIZEBOX\n", "CAPTION \"Traffico\"", "106, \"&Traffico...\"",
+          "LISTBOX 1050, 7, 7, 366, 180, LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | "
+          "WS_HSCROLL | WS_BORDER | WS_TABSTOP\n",
+          "PUSHBUTTON \"&Pausa\", 1051, 7, 193, 60, 14, WS_TABSTOP\n", "PUSHBUTTON \"A&zzera\", 1052, 71, 193, 60, 14",
+          "PUSHBUTTON \"&Copia\", 1054, 249, 193, 60, 14", "PUSHBUTTON \"&Salva...\", 1053, 313, 193, 60, 14"})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
-    // The panel's controls in template order, which is the tab order.
-    std::size_t at = rc.find("102 DIALOGEX");
-    for (const res::ControlTemplate& c : res::PanelTemplate().controls) {
-        if (c.id == IDC_STATIC) continue;
-        const std::size_t next = rc.find(" " + std::to_string(c.id) + ",", at);
-        ASSERT_NE(next, std::string::npos) << c.id;
-        at = next;
+    // The panel's and the traffic window's controls in template order,
+    // which is the tab order.
+    for (const res::DialogTemplate* d : {&res::PanelTemplate(), &res::TrafficTemplate()}) {
+        std::size_t at = rc.find(std::to_string(d->id) + " DIALOGEX");
+        ASSERT_NE(at, std::string::npos) << d->id;
+        for (const res::ControlTemplate& c : d->controls) {
+            if (c.id == IDC_STATIC) continue;
+            const std::size_t next = rc.find(" " + std::to_string(c.id) + ",", at);
+            ASSERT_NE(next, std::string::npos) << c.id;
+            at = next;
+        }
     }
 }
 

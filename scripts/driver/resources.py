@@ -68,6 +68,10 @@ def trend():
     return dialog("kTrendControls")
 
 
+def traffic():
+    return dialog("kTrafficControls")
+
+
 def by_name(controls, name):
     """The control named name; a name two controls share (four "Aggiorna")
     names none, so a test cannot pick one by chance."""

@@ -8,15 +8,18 @@
 //                          from BM_GETCHECK (0 for other than buttons), the
 //                          place on the screen in pixels
 //   panel_probe endsession the end of the session, as the system sends it
-//   panel_probe windows    the panel's and the trend window's places, and
-//                          the work area of the panel's monitor:
-//                          "work<TAB>x,y,width,height", then
-//                          "panel<TAB>x,y,width,height<TAB>dpi" and the
-//                          same for "trend" when it is open (the window
-//                          the panel owns); the frames included
+//   panel_probe windows    the panel's, the trend window's and the traffic
+//                          window's places, and the work area of the
+//                          panel's monitor: "work<TAB>x,y,width,height",
+//                          then "panel<TAB>x,y,width,height<TAB>dpi" and
+//                          the same for "trend" and "traffic" when open
+//                          (the windows the panel owns); frames included
 //   panel_probe click ID   clicks the panel's button ID (BM_CLICK), for a
 //                          button the trend window may cover on the screen
 //   panel_probe trend      the same lines for the trend window "Andamento"
+//   panel_probe traffic    the same lines for the traffic window "Traffico";
+//                          "traffic click ID" clicks its button ID, and
+//   panel_probe traffic lines  its list's lines, one each (LB_GETTEXT)
 //   panel_probe ink ID     "text<TAB>ink<TAB>overhang" of control ID's text
 //                          drawn here, unclipped, in the font DS_SHELLFONT
 //                          gives dialogs: the pixels from its first inked
@@ -26,6 +29,7 @@
 // makes them, not a DPI-unaware process's scaled copy.
 #include "app/win32/win32_dpi.h"
 #include "app/win32/win32_text.h"
+#include "res/resource.h"
 
 #include <windows.h>
 
@@ -34,6 +38,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -61,11 +66,28 @@ void PrintWindows(HWND panel) {
     RECT r{};
     ::GetWindowRect(panel, &r);
     std::printf("panel\t%s\t%u\n", Place(r).c_str(), WindowDpi(panel));
-    for (HWND w = ::FindWindowW(L"#32770", L"Andamento"); w != nullptr;
-         w = ::FindWindowExW(nullptr, w, L"#32770", L"Andamento")) {
-        if (::GetWindow(w, GW_OWNER) != panel || ::IsWindowVisible(w) == FALSE) continue;
-        ::GetWindowRect(w, &r);
-        std::printf("trend\t%s\t%u\n", Place(r).c_str(), WindowDpi(w));
+    for (const auto& [name, title] : {std::pair{"trend", L"Andamento"}, std::pair{"traffic", L"Traffico"}})
+        for (HWND w = ::FindWindowW(L"#32770", title); w != nullptr;
+             w = ::FindWindowExW(nullptr, w, L"#32770", title)) {
+            if (::GetWindow(w, GW_OWNER) != panel || ::IsWindowVisible(w) == FALSE) continue;
+            ::GetWindowRect(w, &r);
+            std::printf("%s\t%s\t%u\n", name, Place(r).c_str(), WindowDpi(w));
+        }
+}
+
+// A list box's lines, read across processes as the system carries LB_GETTEXT.
+void PrintLines(HWND list) {
+    DWORD_PTR count = 0;
+    ::SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        ::SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 2000, &length);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        DWORD_PTR got = 0;
+        ::SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                              &got);
+        text.resize(std::min(static_cast<std::size_t>(got), text.size()));
+        std::printf("%s\n", Utf8(text).c_str());
     }
 }
 
@@ -110,11 +132,22 @@ void PrintInk(const std::wstring& text) {
 
 int main(int argc, char** argv) {
     DeclareDpiAwareness();
-    const bool trend = argc > 1 && std::strcmp(argv[1], "trend") == 0;
-    const HWND panel = ::FindWindowW(L"#32770", trend ? L"Andamento" : L"Velmora");
+    // The window asked about: the panel unless the first word names another.
+    const wchar_t* title = L"Velmora";
+    for (const auto& [word, owned] : {std::pair{"trend", L"Andamento"}, std::pair{"traffic", L"Traffico"}})
+        if (argc > 1 && std::strcmp(argv[1], word) == 0) {
+            title = owned;
+            --argc;
+            ++argv;
+        }
+    const HWND panel = ::FindWindowW(L"#32770", title);
     if (panel == nullptr) {
-        std::fprintf(stderr, trend ? "no trend window\n" : "no panel window\n");
+        std::fprintf(stderr, "no window %s\n", Utf8(title).c_str());
         return 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "lines") == 0) {
+        PrintLines(::GetDlgItem(panel, IDC_TRAFFIC_LIST));
+        return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "endsession") == 0) {
         DWORD_PTR agreed = 0;

@@ -44,10 +44,11 @@ while read -r screen dpi; do
 
     xdotool windowfocus --sync "$win" 2>/dev/null || true
     # Wine's system menu has its own "&About Wine": "a" would stop there.
-    # The item is the menu's last: Up from the first, then Enter.
+    # The item is the one before the menu's last ("Traffico..."): Up twice
+    # from the first, then Enter.
     xdotool key alt+space
     sleep 0.5
-    xdotool key Up Return
+    xdotool key Up Up Return
     trend=$(window Andamento 10) || fail "$screen at $dpi DPI: \"Andamento...\" in the system menu opened no window"
     sleep 4  # a few ticks on the charts
     places
