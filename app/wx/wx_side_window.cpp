@@ -19,7 +19,10 @@ void PlaceBesidePanel(wxWindow& window, const wxWindow& panel) {
 }
 
 void GroupOfItsOwn(wxWindow& window) {
+    GtkWindow* gtkWindow = GTK_WINDOW(window.GetHandle());
+    if (gtk_window_has_group(gtkWindow)) gtk_window_group_remove_window(gtk_window_get_group(gtkWindow), gtkWindow);
+    // Out of the default group, GTK drops the grabs the window held there.
     GtkWindowGroup* group = gtk_window_group_new();
-    gtk_window_group_add_window(group, GTK_WINDOW(window.GetHandle()));
+    gtk_window_group_add_window(group, gtkWindow);
     g_object_unref(group);  // the window keeps it
 }

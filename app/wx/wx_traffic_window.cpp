@@ -49,12 +49,19 @@ WxTrafficWindow::WxTrafficWindow(wxWindow* panel, TrafficLog& log, std::string p
         else e.Skip();
     });
 
-    GroupOfItsOwn(*this);
     m_shownFirst = m_log.FirstNumber();
     Update();
     m_log.OnAdded([this] { UpdateSoon(); });
     PlaceBesidePanel(*this, *panel);
-    m_list->SetFocus();
+}
+
+bool WxTrafficWindow::Show(bool show) {
+    const bool changed = wxDialog::Show(show);
+    // Its list, realised as the window first shows while the panel runs
+    // modally, leaves the window a grab in the panel's window group that
+    // would hold the panel; a group of its own, taken after that, drops it.
+    if (show) GroupOfItsOwn(*this);
+    return changed;
 }
 
 WxTrafficWindow::~WxTrafficWindow() {

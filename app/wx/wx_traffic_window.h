@@ -43,6 +43,7 @@ public:
     WxTrafficWindow(wxWindow* panel, TrafficLog& log, std::string programName, std::function<void()> closed,
                     RunModal runModal = {});
     ~WxTrafficWindow() override;
+    bool Show(bool show = true) override;
 
     // Brings the list in step with the log now (the window does it itself
     // after each burst of lines).
