@@ -123,8 +123,9 @@ def rows(window, name):
                   and a.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST)), None)
     if table is None:
         sys.exit(f"no list named {name!r}")
+    # A cell's name is its text: one call a row.
     cells = (c for c in _children(table) if c.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM))
-    return [_text(c) or c.name for c in cells]
+    return [c.name for c in cells]
 
 
 def click_place(window, name):
