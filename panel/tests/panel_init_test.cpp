@@ -152,7 +152,7 @@ TEST(PanelSystemMenu, CommandsWithTheAboutIdInTheHighBitsOpenTheAboutBox) {
         EXPECT_TRUE(r.handled) << id;
         EXPECT_EQ(view.Calls("modal"), std::vector<std::string>{"modal 100"}) << id;
     }
-    for (unsigned id : {0x0030u, 0x0000u, 0xF060u /* close */}) {
+    for (unsigned id : {0x0040u, 0x0000u, 0xF060u /* close */}) {
         FakeView view;
         CPanelDlg dlg(view);
         EXPECT_FALSE(dlg.OnEvent({PanelEventKind::SysCommand, static_cast<int>(id), 0}).handled) << id;

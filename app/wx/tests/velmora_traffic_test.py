@@ -7,7 +7,8 @@
 #  - one tick's lines: the request "a" and its reply with its delay; a
 #    silent board's read timed out; an extra-bytes board's bytes discarded
 #    before the next request;
-#  - Pausa adds no line across ticks; Salva... writes the shown lines as
+#  - Azzera empties it; Pausa (Alt+P) adds no line across ticks, Riprendi
+#    (Alt+R) goes on; Salva... writes the shown lines as
 #    UTF-8 through the file chooser, driven from the keyboard;
 #  - the bytes the board receives in a session are the same with the window
 #    open as with it closed.
@@ -155,8 +156,8 @@ with Session("velmora traffic under X11") as session:
         await_rows(traffic, lambda now: len(now) <= 2, "Azzera left the lines")
         await_rows(traffic, request_then_reply, "no line after Azzera")
 
-    with session.step("Pausa adds no line across ticks"):
-        traffic.click("Pausa")
+    with session.step("Pausa, from its mnemonic, adds no line across ticks"):
+        x11.keys(traffic.xid, "alt+p")
         traffic.state("Riprendi")
         before = traffic.rows("Traffico")
         now = []
@@ -183,7 +184,8 @@ with Session("velmora traffic under X11") as session:
         text = saved.read_bytes().decode("utf-8")
         if text.splitlines() != before:
             fail(f"the file holds {text.splitlines()[-3:]}, the list {before[-3:]}")
-        traffic.click("Riprendi")
+        x11.keys(traffic.xid, "alt+r")
+        traffic.state("Pausa")
         await_rows(traffic, lambda now: len(now) > len(before) + 1, "Riprendi added no line")
 
     with session.step("a screenshot with real traffic"):
