@@ -22,6 +22,10 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
     atk_object_set_name(gtk_widget_get_accessible(widget), text.c_str());
     if (GTK_IS_COMBO_BOX(widget) && gtk_combo_box_get_has_entry(GTK_COMBO_BOX(widget)))
         atk_object_set_name(gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(widget))), text.c_str());
+    // A list is a tree view in a scrolled window: the view has the focus
+    // and the rows, and is what a screen reader names.
+    if (GTK_IS_SCROLLED_WINDOW(widget))
+        atk_object_set_name(gtk_widget_get_accessible(gtk_bin_get_child(GTK_BIN(widget))), text.c_str());
 }
 
 void SetAccessibleDescription(wxWindow& control, std::string_view description) {

@@ -2,8 +2,8 @@
 // adapter takes the GTK widget behind a wx control (GetHandle()).
 //
 //  [X] Accessible names: wx's SetName is no accessible name; the name is
-//      set on the control's ATK object (and on a combo's entry, which holds
-//      the focus), so screen readers say what the control is. Descriptions
+//      set on the control's ATK object (and on a combo's entry or a list's
+//      tree view, which hold the focus), so screen readers say what the control is. Descriptions
 //      likewise.
 //  [X] A combo's field shows long names whole as its tooltip (which GTK
 //      also gives as its accessible description), rewritten on every change

@@ -7,6 +7,7 @@
 #include "app/wx/wx_gtk_style.h"
 #include "app/wx/wx_gtk_window.h"
 #include "app/wx/wx_template.h"
+#include "app/wx/wx_traffic_window.h"
 #include "app/wx/wx_trend_window.h"
 #include "link/cp1252.h"
 #include "link/port_discovery.h"
@@ -303,17 +304,27 @@ int WxPanelWindow::RunModal(int templateId) {
     return result;
 }
 
+WxPanelWindow::RunThroughPanel WxPanelWindow::ThroughPanel() {
+    return [this](const std::function<void()>& run) {
+        if (m_dlg != nullptr)
+            m_dlg->RunModalWindow(run);
+        else
+            run();
+    };
+}
+
 void WxPanelWindow::ShowTrendWindow(TrendSeries& series) {
     if (m_trend == nullptr)
-        m_trend = new WxTrendWindow(this, series, m_programName, [this] { m_trend = nullptr; },
-                                    [this](const std::function<void()>& run) {
-                                        if (m_dlg != nullptr)
-                                            m_dlg->RunModalWindow(run);
-                                        else
-                                            run();
-                                    });
+        m_trend = new WxTrendWindow(this, series, m_programName, [this] { m_trend = nullptr; }, ThroughPanel());
     m_trend->Show();
     m_trend->Raise();
+}
+
+void WxPanelWindow::ShowTrafficWindow(TrafficLog& log) {
+    if (m_traffic == nullptr)
+        m_traffic = new WxTrafficWindow(this, log, m_programName, [this] { m_traffic = nullptr; }, ThroughPanel());
+    m_traffic->Show();
+    m_traffic->Raise();
 }
 
 bool WxPanelWindow::IsTrendWindowOpen() { return m_trend != nullptr; }

@@ -36,6 +36,8 @@
 //      what they are; long port names shown whole (see wx_gtk_controls.h).
 //  [X] The trend window (WxTrendWindow) opens beside the panel, modeless;
 //      its file chooser runs through the panel, as a modal window of it.
+//  [X] The traffic window (WxTrafficWindow) likewise, one at a time; the
+//      menu item again brings it forward.
 //  [X] A theme changed while the program runs gets pressed toggles that
 //      stand out in it (see wx_gtk_style.h).
 //  [ ] Drag icon: GTK never asks for one.
@@ -55,6 +57,7 @@
 #include <vector>
 
 
+class WxTrafficWindow;
 class WxTrendWindow;
 
 class WxPanelWindow : public wxDialog, public PanelView {
@@ -100,6 +103,7 @@ public:
     void ShowTrendWindow(TrendSeries& series) override;
     bool IsTrendWindowOpen() override;
     void TrendChanged() override;
+    void ShowTrafficWindow(TrafficLog& log) override;
 
 private:
     void Route(PanelEventKind kind, int id, std::intptr_t param = 0);
@@ -108,6 +112,9 @@ private:
     // Runs a box over the panel that CloseFromOutside can end with `end`.
     template <class RunBox>
     void RunNested(std::function<void()> end, RunBox run);
+    // Runs a side window's file chooser as a modal window of the panel.
+    using RunThroughPanel = std::function<void(const std::function<void()>&)>;
+    RunThroughPanel ThroughPanel();
 
     struct MenuEntry {
         int command;  // 0: separator
@@ -125,6 +132,7 @@ private:
     bool m_closing = false;             // CloseFromOutside was asked
     std::unique_ptr<WxPortWatch> m_portWatch;
     WxTrendWindow* m_trend = nullptr;   // open, or null; wx owns it
+    WxTrafficWindow* m_traffic = nullptr;  // likewise
 };
 
 #endif

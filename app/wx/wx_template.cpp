@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
+#include <wx/listbox.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -81,8 +82,15 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
             w = new wxChoice(&dialog, id, wxDefaultPosition, wxDefaultSize, items);
             break;
         }
+        case res::ControlKind::List:
+            // Lines of columns: a fixed-width font keeps them in line, and
+            // long ones scroll sideways rather than being cut.
+            w = new wxListBox(&dialog, id, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                              wxLB_EXTENDED | wxLB_HSCROLL);
+            w->SetFont(wxFontInfo(dialog.GetFont().GetFractionalPointSize()).Family(wxFONTFAMILY_TELETYPE));
+            break;
         case res::ControlKind::Chart:
-            // Drawn by its owner; it has no natural size to grow the units by.
+            // Drawn by its owner.
             w = new wxWindow(&dialog, id, wxDefaultPosition, wxSize(1, 1), wxFULL_REPAINT_ON_RESIZE);
             break;
         }
@@ -98,7 +106,8 @@ std::map<int, wxWindow*> BuildFromTemplate(wxDialog& dialog, const res::DialogTe
     double sx = unit.x / 4.0, sy = unit.y / 8.0;
     for (const auto& [c, w] : made) {
         const wxSize best = w->GetBestSize();
-        if (c->kind == res::ControlKind::Chart) continue;
+        // A chart or a list has no natural size to grow the units by.
+        if (c->kind == res::ControlKind::Chart || c->kind == res::ControlKind::List) continue;
         // A value field asks for room to edit; what it must fit is its text.
         const int wide = c->kind == res::ControlKind::TextRight ? w->GetTextExtent(FromUtf8(c->text)).x
                                                                 : best.x;

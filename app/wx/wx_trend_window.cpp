@@ -3,25 +3,23 @@
 #include "app/wx/wx_colour.h"
 #include "app/wx/wx_gtk_controls.h"
 #include "app/wx/wx_gtk_window.h"
+#include "app/wx/wx_side_window.h"
 #include "app/wx/wx_template.h"
+#include "panel/file_save.h"
 #include "panel/theme_colours.h"
 #include "panel/trend_chart.h"
 #include "panel/file_save.h"
 #include "panel/trend_csv.h"
-#include "panel/window_placement.h"
 #include "panel/trend_readout.h"
 #include "res/resource.h"
 
 #include <wx/choice.h>
 #include <wx/dcclient.h>
-#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/graphics.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
-
-#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cmath>
@@ -93,23 +91,10 @@ WxTrendWindow::WxTrendWindow(wxWindow* panel, TrendSeries& series, std::string p
     });
 
     // The panel runs modally: its grab holds its window group, not ours.
-    GtkWindowGroup* group = gtk_window_group_new();
-    gtk_window_group_add_window(group, GTK_WINDOW(GetHandle()));
-    g_object_unref(group);  // the window keeps it
+    GroupOfItsOwn(*this);
     UpdateReadouts();
 
-    PlaceBeside(*panel);
-}
-
-void WxTrendWindow::PlaceBeside(const wxWindow& panel) {
-    const int display = wxDisplay::GetFromWindow(&panel);
-    const wxRect work = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
-    const wxRect owner = panel.GetScreenRect();
-    const wxSize size = GetSize();
-    const ScreenPoint at = ::PlaceBeside({work.x, work.y, work.width, work.height},
-                                         {owner.x, owner.y, owner.width, owner.height}, size.x, size.y,
-                                         panel.FromDIP(8));
-    Move(at.x, at.y);
+    PlaceBesidePanel(*this, *panel);
 }
 
 WxTrendWindow::~WxTrendWindow() {

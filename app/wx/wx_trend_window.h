@@ -69,7 +69,6 @@ public:
     void PaintCharts(wxGraphicsContext& gc, wxSize size, double scale, const TrendSpan& span);
 
 private:
-    void PlaceBeside(const wxWindow& panel);
     void OnPaintChart();
     const TrendSpan& Span() const;
     wxFont LatestFont() const;

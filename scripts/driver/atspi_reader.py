@@ -116,6 +116,18 @@ def readout(window, label):
     return _text(min(row, key=lambda a: _place(a)[0]))
 
 
+def rows(window, name):
+    """The text of each row of the list named name, top to bottom: what a
+    screen reader reads line by line (a list is a table of one column)."""
+    table = next((a for a in _walk(window) if a.name == name
+                  and a.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST)), None)
+    if table is None:
+        sys.exit(f"no list named {name!r}")
+    # A cell's name is its text: one call a row.
+    cells = (c for c in _children(table) if c.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM))
+    return [c.name for c in cells]
+
+
 def click_place(window, name):
     """Where a click reaches the control: a combo's entry, else itself."""
     acc = find(window, name)

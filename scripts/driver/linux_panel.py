@@ -77,6 +77,10 @@ class Window:
         clock right of "Ora del PC:")."""
         return self.ask("readout", label)
 
+    def rows(self, name, limit=10):
+        """The rows of the list named name, each one text."""
+        return self.ask("rows", name, limit=limit)
+
     def click(self, name):
         """A pointer click in the middle of the control, of a combo's entry."""
         x11.click_middle(self.ask("click_place", name))
