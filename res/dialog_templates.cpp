@@ -69,11 +69,11 @@ constexpr ControlTemplate kTrendControls[] = {
 };
 
 constexpr ControlTemplate kTrafficControls[] = {
-    {IDC_TRAFFIC_LIST, ControlKind::List, "", {7, 7, 366, 180}},
+    {IDC_TRAFFIC_LIST, ControlKind::List, "", {7, 7, 446, 180}},
     {IDC_TRAFFIC_PAUSE, ControlKind::PushButton, "&Pausa", {7, 193, 60, 14}},
     {IDC_TRAFFIC_CLEAR, ControlKind::PushButton, "A&zzera", {71, 193, 60, 14}},
-    {IDC_TRAFFIC_COPY, ControlKind::PushButton, "&Copia", {249, 193, 60, 14}},
-    {IDC_TRAFFIC_SAVE, ControlKind::PushButton, "&Salva...", {313, 193, 60, 14}},
+    {IDC_TRAFFIC_COPY, ControlKind::PushButton, "&Copia", {329, 193, 60, 14}},
+    {IDC_TRAFFIC_SAVE, ControlKind::PushButton, "&Salva...", {393, 193, 60, 14}},
 };
 
 constexpr DialogTemplate kPanel = {
@@ -90,7 +90,7 @@ constexpr DialogTemplate kTrend = {
     kTrendControls};
 
 constexpr DialogTemplate kTraffic = {
-    IDD_TRAFFIC, "Traffico", 380, 214, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
+    IDD_TRAFFIC, "Traffico", 460, 214, "MS Shell Dlg", 8, kCaption | kSysMenu | kMinimizeBox,
     kTrafficControls};
 
 constexpr StringEntry kStrings[] = {

@@ -78,12 +78,12 @@ TEST(ResourceScript, WritesTheTemplatesAndTheStrings) {
           "CONTROL \"\", 1040, \"Static\", SS_OWNERDRAW, 7, 7, 296, 176",
           "COMBOBOX 1041, 7, 190, 50, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP",
           "PUSHBUTTON \"Salva CSV...\", 1042", "PUSHBUTTON \"Azzera\", 1043",
-          "105 DIALOGEX 0, 0, 380, 214\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
+          "105 DIALOGEX 0, 0, 460, 214\nSTYLE DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | "
           "WS_MINIMIZEBOX\n", "CAPTION \"Traffico\"", "106, \"&Traffico...\"",
-          "LISTBOX 1050, 7, 7, 366, 180, LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | "
+          "LISTBOX 1050, 7, 7, 446, 180, LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | "
           "WS_HSCROLL | WS_BORDER | WS_TABSTOP\n",
           "PUSHBUTTON \"&Pausa\", 1051, 7, 193, 60, 14, WS_TABSTOP\n", "PUSHBUTTON \"A&zzera\", 1052, 71, 193, 60, 14",
-          "PUSHBUTTON \"&Copia\", 1054, 249, 193, 60, 14", "PUSHBUTTON \"&Salva...\", 1053, 313, 193, 60, 14"})
+          "PUSHBUTTON \"&Copia\", 1054, 329, 193, 60, 14", "PUSHBUTTON \"&Salva...\", 1053, 393, 193, 60, 14"})
         EXPECT_NE(rc.find(want), std::string::npos) << want;
     // The panel's and the traffic window's controls in template order,
     // which is the tab order.
