@@ -99,8 +99,11 @@ TEST_F(Fed, CopiesTheChosenLinesAndSavesAllAsUtf8) {
                      .openError = port::OpenError::NotSerial});
     const auto path = std::filesystem::temp_directory_path() / "velmora-traffic-test.txt";
     ASSERT_FALSE(log.Save(path));
-    std::ifstream in(path, std::ios::binary);
-    const std::string saved{std::istreambuf_iterator<char>(in), {}};
+    std::string saved;
+    {
+        std::ifstream in(path, std::ios::binary);  // closed before the remove, which Windows needs
+        saved.assign(std::istreambuf_iterator<char>(in), {});
+    }
     std::filesystem::remove(path);
     EXPECT_EQ(saved, log.Line(0) + "\n" + log.Line(1) + "\n" + log.Line(2) + "\n" + log.Line(3) + "\n");
     EXPECT_NE(saved.find("non \xC3\xA8 una porta seriale"), std::string::npos) << saved;
