@@ -109,11 +109,12 @@ std::string TrafficLine(const TrafficRecord& r, const TrafficWords& w) {
     const std::string_view direction = OneOf(w.directions, static_cast<std::size_t>(r.direction));
     line += direction;
     line.append(width - std::min(width, direction.size()), ' ');
+    // The hex goes last: it is the longest field and the least read, so a
+    // narrow window cuts it rather than the meaning.
     const auto bytes = std::span(reinterpret_cast<const unsigned char*>(r.bytes.data()), r.bytes.size());
-    if (!bytes.empty()) {
-        line += "  \"" + BytesAsText(bytes) + "\"  [" + BytesAsHex(bytes) + "]";
-    }
+    if (!bytes.empty()) line += "  \"" + BytesAsText(bytes) + "\"";
     line += "  ";
     line += TrafficMeaning(r, w);
+    if (!bytes.empty()) line += "  [" + BytesAsHex(bytes) + "]";
     return line;
 }

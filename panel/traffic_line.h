@@ -1,5 +1,5 @@
 // One traffic record as one line of text: local time with milliseconds,
-// direction, the bytes as text and as hex, and what they mean. The words
+// direction, the bytes as text, what they mean, and the bytes as hex. The words
 // are a table the caller gives (the panel's Italian, the command line's
 // English); the layout of the line is the same for both.
 #ifndef VELMORA_PANEL_TRAFFIC_LINE_H
@@ -38,7 +38,7 @@ struct TrafficWords {
     const char* openFailed;  // step (as "%s"), reason (as "%s", may be empty)
 };
 
-// "10:15:02.113  inviato   \"a\"  [61]  Lettura ingresso analogico"
+// "10:15:02.113  inviato      \"a\"  Lettura ingresso analogico  [61]"
 std::string TrafficLine(const TrafficRecord& record, const TrafficWords& words);
 
 // The record's meaning alone, as TrafficLine ends with it.

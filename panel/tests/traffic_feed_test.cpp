@@ -38,9 +38,9 @@ TEST_F(TrafficFeed, ATickIsTheRequestItsReplyAndTheDelay) {
     Tick();
     const auto lines = LinesFrom(before);
     ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
-    EXPECT_TRUE(lines[0].starts_with("inviato      \"a\"  [61]  Lettura ingresso analogico")) << lines[0];
-    EXPECT_TRUE(lines[1].starts_with("ricevuto     \"0512\"  [30 35 31 32]  risposta dopo ")) << lines[1];
-    EXPECT_TRUE(lines[1].ends_with(" ms")) << lines[1];
+    EXPECT_TRUE(lines[0].starts_with("inviato      \"a\"  Lettura ingresso analogico  [61]")) << lines[0];
+    EXPECT_TRUE(lines[1].starts_with("ricevuto     \"0512\"  risposta dopo ")) << lines[1];
+    EXPECT_TRUE(lines[1].ends_with(" ms  [30 35 31 32]")) << lines[1];
 }
 
 TEST_F(TrafficFeed, ASilentBoardTimesOut) {
@@ -65,7 +65,7 @@ TEST_F(TrafficFeed, ExtraBytesAreDiscardedBeforeTheNextRequest) {
     Tick();
     const auto lines = LinesFrom(before);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "scartato     \"XY\"  [58 59]  scartati 2 byte");
+    EXPECT_EQ(lines[0], "scartato     \"XY\"  scartati 2 byte  [58 59]");
 }
 
 TEST_F(TrafficFeed, AConnectToNoPortSaysWhichStepFailed) {

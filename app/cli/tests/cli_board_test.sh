@@ -129,7 +129,7 @@ start_board
 run -p BOARD --trace check -n 2 --outputs
 [ $rc = 0 ] && [ "$(grep -c '^PASS ' out)" = 5 ] && [ "$(wc -l <out)" = 5 ] || fail "check: $rc $(cat out err)"
 stop_board
-sent=$(sed -n 's/^[0-9:.]*  sent  *".*"  \[\([0-9A-F ]*\)\]  .*/\1/p' err)
+sent=$(sed -n 's/^[0-9:.]*  sent  *".*"  .*  \[\([0-9A-F ]*\)\]$/\1/p' err)
 logged=$(grep -E '^([0-9A-F]{2} )+$' board.log)
 [ -n "$sent" ] && [ "$(echo $sent)" = "$(echo $logged)" ] || fail "trace sent '$(echo $sent)', the board got '$(echo $logged)'"
 grep -q '^LED: 0 0 0 0 BUZ: 0' board.log || fail "check --outputs left an output on: $(cat board.log)"

@@ -69,7 +69,7 @@ grep -q 'COMè:nosuchport' <(tr -d ' ' <"$out") || fail "COMè on a console: $(o
 [ "$(grep -c $'\t21.5\t700' "$out")" = 2 ] || fail "watch | head printed: $(cat "$out")"
 
 run -p COM8 --trace check -n 1
-[ $rc = 0 ] && [ "$(grep -c '^PASS ' "$out")" = 5 ] && grep -q '  sent       "a"  \[61\]  Analog input read$' "$err" ||
+[ $rc = 0 ] && [ "$(grep -c '^PASS ' "$out")" = 5 ] && grep -q '  sent       "a"  Analog input read  \[61\]$' "$err" ||
     fail "check: $rc $(cat "$out" "$err")"
 run find COM99 COM8
 [ $rc = 0 ] && [ "$(cat "$out")" = COM8 ] && grep -q '^velmora-cli: COM99: skipped: no such port$' "$err" ||

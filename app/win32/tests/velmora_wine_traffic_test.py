@@ -24,14 +24,14 @@ from driver.session import Session, expect, fail, holds  # noqa: E402
 exe, probe, board_program, shots = sys.argv[1], sys.argv[2], sys.argv[3], Path(sys.argv[4])
 shots.mkdir(parents=True, exist_ok=True)
 CLOSE = 2  # "&Chiudi" is IDCANCEL
-REQUEST = re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  inviato +"a"  \[61\]  Lettura ingresso analogico$')
+REQUEST = re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  inviato +"a"  Lettura ingresso analogico  \[61\]$')
 # What follows the analog read's request, by the board's --reply.
 BOARDS = [
-    ("normal", re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  ricevuto +"\d{4}"  \[(3\d ){3}3\d\]  risposta dopo \d+ ms$')),
+    ("normal", re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  ricevuto +"\d{4}"  risposta dopo \d+ ms  \[(3\d ){3}3\d\]$')),
     ("never", re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  scaduto +nessuna risposta entro 300 ms$')),
 ]
 # The extra-bytes board's two bytes are dropped before the next request.
-DISCARDED = re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  scartato +"XY"  \[58 59\]  scartati 2 byte$')
+DISCARDED = re.compile(r'^\d\d:\d\d:\d\d\.\d{3}  scartato +"XY"  scartati 2 byte  \[58 59\]$')
 
 
 class Traffic:
@@ -126,8 +126,6 @@ with Session("velmora.exe traffic window under Wine") as session:
                 panel.click(control)
             request, answer = tick_lines(traffic, follows)
             print(f"{reply} board:\n  {request}\n  {answer}")
-            if reply == "normal":
-                x11.screenshot(shots / "windows-traffic.png", traffic.window.xid)
 
         if reply == "normal":
             with session.step("Pausa keeps the list across ticks, Riprendi goes on"):
@@ -147,6 +145,10 @@ with Session("velmora.exe traffic window under Wine") as session:
                 expect(lambda: traffic.pause_label() == "&Riprendi", "Alt+P did not press Pausa")
                 x11.keys(traffic.window.xid, "alt+r")
                 expect(lambda: traffic.pause_label() == "&Pausa", "Alt+R did not press Riprendi")
+            with session.step("a screenshot with a few ticks of both readings"):
+                panel.click("Acquisisci temperatura")
+                expect(lambda: len(traffic.lines()) >= 20, "the list holds fewer than 20 lines", 20)
+                x11.screenshot(shots / "windows-traffic.png", traffic.window.xid)
         close(session, app, board, panel)
 
     with session.step("the extra-bytes board's bytes discarded"):

@@ -27,8 +27,8 @@ from driver.session import Session, expect, fail, holds  # noqa: E402
 
 velmora, board_program, shots = sys.argv[1], sys.argv[2], Path(sys.argv[3])
 shots.mkdir(parents=True, exist_ok=True)
-REQUEST = re.compile(r'inviato\s+"a"\s+\[61\]\s+Lettura ingresso analogico$')
-REPLY = re.compile(r'ricevuto\s+"\d{4}"\s+\[(3\d ){3}3\d\]\s+risposta dopo \d+ ms$')
+REQUEST = re.compile(r'inviato\s+"a"\s+Lettura ingresso analogico\s+\[61\]$')
+REPLY = re.compile(r'ricevuto\s+"\d{4}"\s+risposta dopo \d+ ms\s+\[(3\d ){3}3\d\]$')
 
 
 def start(session, tag, reply=None):
@@ -216,7 +216,7 @@ with Session("velmora traffic under X11") as session:
         connect(panel, "Acquisisci ingresso analogico")
 
         def discarded_then_request(now):
-            return any(re.search(r'scartato\s+"XY"\s+\[58 59\]\s+scartati 2 byte$', a) and REQUEST.search(b)
+            return any(re.search(r'scartato\s+"XY"\s+scartati 2 byte\s+\[58 59\]$', a) and REQUEST.search(b)
                        for a, b in zip(now, now[1:]))
         lines = await_rows(traffic, discarded_then_request, "no 2 bytes discarded before a request")
         print("extra:", *lines[-3:], sep="\n  ")
