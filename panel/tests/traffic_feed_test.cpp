@@ -98,8 +98,16 @@ std::string SessionBytes(bool watched) {
     dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL});
     dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL});
     dlg.OnEvent({PanelEventKind::Click, IDC_BTN_OFF});
-    board.WaitForBytes(1, std::chrono::seconds(2));
-    return board.Received();
+    // Every write has returned, but the board's thread may not have read
+    // the last ones yet (slow under the sanitizers): wait until it is quiet.
+    std::string received = board.Received();
+    for (int i = 0; i < 20; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        const std::string later = board.Received();
+        if (later == received && !later.empty()) break;
+        received = later;
+    }
+    return received;
 }
 
 TEST(TrafficWatch, LeavesTheBytesOnTheWireAsTheyAre) {
