@@ -119,7 +119,7 @@ TEST_F(TrafficWindowTest, OpensBesideThePanelOnceAndShowsTheLinesItHas) {
     EXPECT_EQ((ScreenPoint{w.left, w.top}), want);
     ASSERT_EQ(Rows(list), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Row(list, i), Wide(log.Line(static_cast<std::size_t>(i))));
-    EXPECT_NE(Row(list, 0).find(L"\"00001\"  [30 30 30 30 31]  scartati 5 byte"), std::wstring::npos)
+    EXPECT_NE(Row(list, 0).find(L"\"00001\"  scartati 5 byte  [30 30 30 30 31]"), std::wstring::npos)
         << Utf8(Row(list, 0));
     // Chosen again: the same window, in front.
     Open();
