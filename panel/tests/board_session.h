@@ -18,6 +18,7 @@ struct BoardSession : ::testing::Test {
     sim::SimBoard board;
     std::tm now{};
     std::int32_t utcOffset = 3600;  // the PC's zone, one hour east
+    std::chrono::steady_clock::time_point lastTick;
     CPanelDlg dlg{view, [this] { return LocalTime{now, utcOffset}; }};
 
     void SetUp() override {
@@ -27,6 +28,14 @@ struct BoardSession : ::testing::Test {
 
     void Click(int id) { dlg.OnEvent({PanelEventKind::Click, id}); }
     void Tick() { dlg.OnEvent({PanelEventKind::Timer, ID_TIMER_POLL}); }
+    // A tick when the window's timer would give it, a period after the one
+    // before. A late reply left from one tick is the next tick's to discard;
+    // ticks back to back would race it.
+    void TickOnTime() {
+        std::this_thread::sleep_until(lastTick + std::chrono::milliseconds(view.timerPeriodMs));
+        lastTick = std::chrono::steady_clock::now();
+        Tick();
+    }
     void Connect() {
         view.text[IDC_COMBO_PORT] = board.Path();
         Click(IDC_BTN_ON);

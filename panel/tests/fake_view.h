@@ -84,6 +84,7 @@ public:
     }
     void StartTimer(int id, unsigned periodMs) override {
         log.push_back("timer " + std::to_string(id) + " " + std::to_string(periodMs));
+        timerPeriodMs = periodMs;
     }
     void EndDialog(int result) override {
         log.push_back("end " + std::to_string(result));
@@ -177,6 +178,7 @@ public:
     int openBoxes = 0;  // boxes and modal windows open now
     int stacked = 0;    // those that opened over another
     int endResult = 0;
+    unsigned timerPeriodMs = 0;
     bool trendOpen = false;
     TrendSeries* trend = nullptr;
     TrafficLog* traffic = nullptr;

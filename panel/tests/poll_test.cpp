@@ -249,15 +249,15 @@ TEST_P(ReadingsAfterAFault, TrueValuesReturnWithinTwoTicksOfItsEnd) {
     board.SetTemperature(21.0);
     Acquire(true, true);
     GetParam().start(board);
-    Tick();
+    TickOnTime();
     board.SetReply(sim::Reply::Normal);
-    Tick();
-    Tick();
+    TickOnTime();
+    TickOnTime();
     EXPECT_EQ(view.text[IDC_ANALOG], "0731");
     EXPECT_EQ(view.text[IDC_TEMP], " 21.0°C");
     // And they stay right.
     board.SetAnalog(5);
-    Tick();
+    TickOnTime();
     EXPECT_EQ(view.text[IDC_ANALOG], "0005");
     EXPECT_EQ(view.text[IDC_TEMP], " 21.0°C");
 }

@@ -70,13 +70,13 @@ TEST_P(TrendFeedAfterAFault, LeavesAGapNeverAZeroAndTheValuesComeBack) {
     Connect();
     Acquire(true, true);
     board.SetReply(GetParam().reply, GetParam().lateMs);
-    Tick();
+    TickOnTime();
     ASSERT_EQ(trend().Size(), 1u);
     EXPECT_FALSE(trend()[0].analog) << "field: " << view.text[IDC_ANALOG];
     EXPECT_FALSE(trend()[0].temperature) << "field: " << view.text[IDC_TEMP];
     board.SetReply(sim::Reply::Normal);
-    Tick();
-    Tick();
+    TickOnTime();
+    TickOnTime();
     EXPECT_EQ(trend().Latest().analog, 512);
     EXPECT_EQ(trend().Latest().temperature, 23.5);
 }
